@@ -1,0 +1,93 @@
+#ifndef BASEFRAME_H
+#define BASEFRAME_H
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+
+class DoorControl;
+class QLabel;
+class QPixmap;
+class QPushButton;
+
+// The base of every screen.
+//
+// It keeps the screen's header up to date (user and message buttons, fire and
+// pirate labels, logo, ship's and door names, status line), hides the widgets
+// a form builds disabled, and carries the signals through which a screen asks
+// the main window for navigation, logins, mode changes and controller
+// requests.  The main window reaches a screen only through refresh() and
+// blink().
+class BaseFrame : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Login levels, in rising order: every gate compares them as numbers.
+    enum auth_level {
+        LevelStandard = 0,
+        LevelService = 1,
+        LevelEngineer = 2,
+        LevelAdmin = 3,
+    };
+    Q_ENUM(auth_level)
+
+    explicit BaseFrame(QWidget *parent = nullptr);
+
+    void refresh(BaseFrame::auth_level level, bool entered);
+    void blink();
+
+    // The door-state object every screen draws from; set by the main window.
+    DoorControl *doorControl = nullptr;
+
+    // Program-wide: the logo picture (owned by the main window) and the
+    // blink phase that all screens share.
+    static QPixmap *logoPixmap;
+    static bool blinkState;
+
+    // The name of a level as the panel shows it ("Service", "Engineer",
+    // "Admin"); empty below Service.
+    static QString levelName(BaseFrame::auth_level level);
+
+signals:
+    void segue(QString name, bool inplace = false);
+    void segueBack();
+    void newAuthLevel(BaseFrame::auth_level level);
+    void changeMode(int mode);
+    void sendCommand(quint8 command);
+    void sendConfiguration(QByteArray config);
+
+public slots:
+    void on_btnMessage_clicked();
+    void on_btnUser_clicked();
+
+protected:
+    virtual void refreshScreen(BaseFrame::auth_level level, bool entered);
+    virtual void blinkScreen(bool state);
+
+    void setHeaderWidgets(QPushButton *btnUser, QPushButton *btnMessage, QLabel *lblFire, QLabel *lblPirate);
+    void setLogoWidgets(QLabel *lblLogo, QLabel *lblShipsname, QLabel *lblDoorname);
+    void setStatusLabel(QLabel *lblStatus);
+    void hideDisabledChildren();
+
+    static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
+    static void setHighlighted(QWidget *widget, bool on);
+
+private:
+    void refreshStatusLine();
+    void showStatus(const QString &text, const QString &styleSheet);
+    void refreshLogo();
+    // Per door build: when the fire and pirate labels show.
+    void refreshAlarmLabels();
+
+    QPushButton *btnUser = nullptr;
+    QPushButton *btnMessage = nullptr;
+    QLabel *lblFire = nullptr;
+    QLabel *lblPirate = nullptr;
+    QLabel *lblLogo = nullptr;
+    QLabel *lblShipsname = nullptr;
+    QLabel *lblDoorname = nullptr;
+    QLabel *lblStatus = nullptr;
+};
+
+#endif // BASEFRAME_H

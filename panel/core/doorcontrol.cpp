@@ -1,0 +1,211 @@
+#include "doorcontrol.h"
+
+#include <QtEndian>
+
+#include <limits>
+
+namespace {
+
+// Byte 7 of a fresh record says both supplies are good.
+constexpr quint8 DefaultSupplyByte = 0x18;
+
+constexpr int MainIoWord = 6;        // info bytes 6..9, active levels in config 16..19
+constexpr int MainIoLevels = 16;
+constexpr int ServiceInterval = 80;  // config bytes 80..81
+constexpr int VersionChars = 4;
+constexpr char ValidMark = '=';      // config byte 4
+
+struct GroupLayout
+{
+    int word;   // info byte of the 32-bit group word
+    int levels; // config byte of the 16-bit active levels of bits 0..15
+};
+
+GroupLayout groupLayout(int group)
+{
+    switch (group) {
+    case 1:  return {14, 70};
+    case 2:  return {18, 82};
+    default: return {10, 68};
+    }
+}
+
+quint32 word32(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+quint16 word16(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+bool bitOf(const QByteArray &bytes, int byte, int bit)
+{
+    return (static_cast<quint8>(bytes.at(byte)) >> bit) & 1;
+}
+
+// `raw` laid over `image`: bytes that `raw` lacks keep the image's values,
+// bytes beyond the image are cut.
+QByteArray overlaid(QByteArray image, const QByteArray &raw)
+{
+    const int count = qMin(raw.size(), image.size());
+    image.replace(0, count, raw.constData(), count);
+    return image;
+}
+
+QByteArray defaultInfo()
+{
+    QByteArray record(DoorControl::InfoSize, '\0');
+    record[7] = static_cast<char>(DefaultSupplyByte);
+    return record;
+}
+
+} // namespace
+
+DoorControl::DoorControl()
+    : info(defaultInfo())
+    , config(ConfigSize, '\0')
+{
+}
+
+void DoorControl::setInfo(const QByteArray &raw)
+{
+    const QByteArray record = overlaid(defaultInfo(), raw);
+
+    if (!acceptsRecord(record))
+        return;
+    raiseEvents(info, record);
+    info = record;
+}
+
+void DoorControl::setConfig(const QByteArray &raw)
+{
+    const QByteArray block = overlaid(QByteArray(ConfigSize, '\0'), raw);
+    if (block.at(4) != ValidMark)
+        return;
+    config = block;
+    configValid = 1;
+    configDirty = 0;
+}
+
+void DoorControl::setCounters(const QByteArray &raw)
+{
+    const QByteArray counters = overlaid(QByteArray(8, '\0'), raw);
+    const qint32 counterA = qFromLittleEndian<qint32>(counters.constData());
+    const qint32 counterB = qFromLittleEndian<qint32>(counters.constData() + 4);
+    const qint64 interval = word16(config, ServiceInterval);
+
+    uptime = counterA;
+    const qint64 remaining = interval - counterB + counterA;
+    serviceTime = remaining < 1 ? 0 : static_cast<qint32>(qMin<qint64>(remaining, std::numeric_limits<qint32>::max()));
+}
+
+bool DoorControl::bitIsActive(quint32 word, int bit, quint32 activeLevels) const
+{
+    return configValid && (((word ^ activeLevels) >> bit) & 1) == 0;
+}
+
+bool DoorControl::isIoActive(int bit) const
+{
+    return bitIsActive(word32(info, MainIoWord), bit, word32(config, MainIoLevels));
+}
+
+bool DoorControl::isGroupIoActive(int group, int bit) const
+{
+    const GroupLayout layout = groupLayout(group);
+    // Bits 16 to 31 of every group are active when set.
+    const quint32 levels = 0xFFFF0000u | word16(config, layout.levels);
+    return bitIsActive(word32(info, layout.word), bit, levels);
+}
+
+bool DoorControl::infoBit(int byte, int bit) const
+{
+    return bitOf(info, byte, bit);
+}
+
+quint8 DoorControl::infoByte(int byte) const
+{
+    return static_cast<quint8>(info.at(byte));
+}
+
+QString DoorControl::versionText() const
+{
+    if (!configValid)
+        return {};
+    const QByteArray chars = config.left(VersionChars);
+    const int end = chars.indexOf('\0');
+    return QString::fromLatin1(end < 0 ? chars : chars.left(end));
+}
+
+QString DoorControl::errorText() const
+{
+    if (infoBit(2, 5))
+        return QStringLiteral("System failure");
+    if (infoBit(2, 4) || infoBit(3, 7))
+        return QStringLiteral("Fault on operation");
+    if (infoBit(2, 6))
+        return QStringLiteral("Fault on reboot");
+    if (infoBit(2, 7))
+        return QStringLiteral("Emergency halt");
+    if (infoBit(2, 1) || isGroupIoActive(1, 0))
+        return QStringLiteral("Control off");
+    return {};
+}
+
+QString DoorControl::warningText() const
+{
+    if (infoBit(2, 3))
+        return QStringLiteral("Sensor / switch error");
+    if (infoBit(26, 4))
+        return QStringLiteral("Service needed");
+    return {};
+}
+
+QString DoorControl::motionText() const
+{
+    if (infoBit(2, 2))
+        return QStringLiteral("No safety");
+    if (infoBit(3, 1) && infoBit(3, 2))
+        return QStringLiteral("Preparing slide");
+    if (infoBit(3, 1))
+        return QStringLiteral("Opening");
+    if (infoBit(3, 2))
+        return QStringLiteral("Closing");
+    return {};
+}
+
+void DoorControl::addEvent(const QString &text)
+{
+    events.append({QDateTime::currentDateTime(), text});
+    eventsSeen = 0;
+}
+
+QList<LogEvent> DoorControl::takeEvents()
+{
+    QList<LogEvent> taken;
+    taken.swap(events);
+    return taken;
+}
+
+void DoorControl::raiseEvents(const QByteArray &old, const QByteArray &next)
+{
+    const auto changed = [&](int byte, int bit) { return bitOf(old, byte, bit) != bitOf(next, byte, bit); };
+    const auto rose = [&](int byte, int bit) { return !bitOf(old, byte, bit) && bitOf(next, byte, bit); };
+    const auto okOrError = [&](int byte, int bit) {
+        return bitOf(next, byte, bit) ? QStringLiteral("ok") : QStringLiteral("error");
+    };
+
+    if (changed(26, 4))
+        addEvent(QStringLiteral("service interval %1")
+                     .arg(bitOf(next, 26, 4) ? QStringLiteral("reached") : QStringLiteral("reset")));
+    if (rose(2, 5))
+        addEvent(QStringLiteral("battery error"));
+    if (changed(7, 3))
+        addEvent(QStringLiteral("230V %1").arg(okOrError(7, 3)));
+    if (changed(7, 4))
+        addEvent(QStringLiteral("230V HP %1").arg(okOrError(7, 4)));
+    // Safety stop: bit 13 of the 16-bit word in bytes 4 and 5, that is bit 5 of byte 5.
+    if (rose(5, 5))
+        addEvent(QStringLiteral("safety stop"));
+}

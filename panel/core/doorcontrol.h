@@ -1,0 +1,78 @@
+#ifndef DOORCONTROL_H
+#define DOORCONTROL_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// One entry of the event log: when it happened and what.
+struct LogEvent
+{
+    QDateTime time;
+    QString text;
+};
+
+// The panel's picture of the door: the last information record, configuration
+// block and counters the controller sent, the tests of its inputs and
+// outputs, the texts of the status line and the events not yet taken by the
+// log screen.
+//
+// The records are kept as the controller's raw bytes.  The screens read them
+// and the parameter screens edit `config` in place before sending it back.
+class DoorControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int InfoSize = 28;
+    static constexpr int ConfigSize = 100;
+
+    DoorControl();
+
+    void setInfo(const QByteArray &raw);
+    void setConfig(const QByteArray &raw);
+    void setCounters(const QByteArray &raw);
+
+    // Whether an input or output is at its active level.  False for every bit
+    // until a configuration block is held.
+    bool isIoActive(int bit) const;
+    bool isGroupIoActive(int group, int bit) const;
+
+    // A bit of the information record, as the controller sent it.
+    bool infoBit(int byte, int bit) const;
+    quint8 infoByte(int byte) const;
+
+    QString versionText() const;
+
+    QString errorText() const;
+    QString warningText() const;
+    QString statusText() const;
+
+    void addEvent(const QString &text);
+    QList<LogEvent> takeEvents();
+
+    quint8 configValid = 0;   // a configuration block is held
+    quint8 countersValid = 0; // kept for the statistics screen
+    quint8 configDirty = 0;   // the held block was changed on the panel
+    quint8 eventsSeen = 1;    // no event waits to be seen
+
+    QByteArray info;
+    QByteArray config;
+    qint32 uptime = 0;
+    qint32 serviceTime = 0;
+    QList<LogEvent> events;
+
+private:
+    // Per door build: which controller types the panel talks to.
+    static bool acceptsRecord(const QByteArray &record);
+
+    // The part of the status text that every build shares: safety and motion.
+    QString motionText() const;
+
+    void raiseEvents(const QByteArray &old, const QByteArray &next);
+    bool bitIsActive(quint32 word, int bit, quint32 activeLevels) const;
+};
+
+#endif // DOORCONTROL_H

@@ -1,0 +1,20 @@
+#include "mainwindow.h"
+#include "singleinstance.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication app(argc, argv);
+
+    SingleInstance instance;
+    if (instance.anotherIsRunning())
+        return 0;
+
+    MainWindow window;
+    instance.setWindow(&window);
+    window.show();
+    return app.exec();
+}

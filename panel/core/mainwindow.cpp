@@ -1,0 +1,158 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDebug>
+#include <QPixmap>
+
+namespace {
+
+constexpr int BlinkMs = 500;
+constexpr int ScreensaverMs = 300000;
+constexpr quint8 CmdRequestConfig = 100;
+constexpr int ModeSwitchSize = 4;
+
+bool startsScreensaver(const QString &name)
+{
+    return name != QLatin1String("start") && name != QLatin1String("screensaver");
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , blinkTimer(this)
+    , screensaverTimer(this)
+    , worker(this)
+{
+    blinkTimer.setObjectName(QStringLiteral("blinkTimer"));
+    screensaverTimer.setObjectName(QStringLiteral("screensaverTimer"));
+    worker.setObjectName(QStringLiteral("worker"));
+
+    // Screens take the logo as they register their logo labels.
+    BaseFrame::logoPixmap = new QPixmap(QStringLiteral("logo.png"));
+
+    ui->setupUi(this);
+
+    const auto screens = ui->stackedWidget->findChildren<BaseFrame *>(QString(), Qt::FindDirectChildrenOnly);
+    for (BaseFrame *screen : screens) {
+        screen->doorControl = &doorControl;
+        connect(screen, &BaseFrame::segue, this, &MainWindow::segue);
+        connect(screen, &BaseFrame::segueBack, this, &MainWindow::segueBack);
+        connect(screen, &BaseFrame::newAuthLevel, this, &MainWindow::newAuthLevel);
+        connect(screen, &BaseFrame::changeMode, this, &MainWindow::changeMode);
+        connect(screen, &BaseFrame::sendCommand, this, &MainWindow::sendCommand);
+        connect(screen, &BaseFrame::sendConfiguration, this, &MainWindow::sendConfiguration);
+    }
+
+    segue(QStringLiteral("start"));
+
+    connect(&worker, &Worker::updated, this, &MainWindow::workerUpdated);
+    connect(this, &MainWindow::desiredModeChanged, &worker, &Worker::sendModeSwitch);
+    connect(this, &MainWindow::sendCommand, &worker, &Worker::sendCommand);
+    connect(this, &MainWindow::sendConfiguration, &worker, &Worker::sendConfiguration);
+
+    blinkTimer.setInterval(BlinkMs);
+    connect(&blinkTimer, &QTimer::timeout, this, &MainWindow::blinkEvent);
+    blinkTimer.start();
+
+    screensaverTimer.setSingleShot(true);
+    screensaverTimer.setInterval(ScreensaverMs);
+    connect(&screensaverTimer, &QTimer::timeout, this, &MainWindow::saveScreen);
+
+    showFullScreen();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete BaseFrame::logoPixmap;
+    BaseFrame::logoPixmap = nullptr;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    worker.openPort();
+}
+
+BaseFrame *MainWindow::currentScreen() const
+{
+    return qobject_cast<BaseFrame *>(ui->stackedWidget->currentWidget());
+}
+
+void MainWindow::segue(QString name, bool inplace)
+{
+    auto *screen = ui->stackedWidget->findChild<BaseFrame *>(name);
+    if (!screen)
+        return;
+
+    if (inplace && !history.isEmpty())
+        history.pop();
+    history.push(name);
+
+    screen->refresh(authLevel, true);
+    ui->stackedWidget->setCurrentWidget(screen);
+
+    if (startsScreensaver(name))
+        screensaverTimer.start();
+
+    qDebug().noquote().nospace() << "segue to " << name << " (" << history.size() << ")";
+}
+
+void MainWindow::segueBack()
+{
+    history.pop();
+    if (history.isEmpty()) {
+        close();
+        return;
+    }
+    segue(history.pop());
+}
+
+void MainWindow::saveScreen()
+{
+    segue(QStringLiteral("screensaver"));
+}
+
+void MainWindow::newAuthLevel(BaseFrame::auth_level level)
+{
+    authLevel = level;
+    if (auto *screen = qobject_cast<BaseFrame *>(sender()))
+        screen->refresh(level, false);
+}
+
+void MainWindow::blinkEvent()
+{
+    if (BaseFrame *screen = currentScreen())
+        screen->blink();
+}
+
+void MainWindow::workerUpdated(quint8 what, QByteArray raw)
+{
+    switch (what) {
+    case 'i':
+        doorControl.setInfo(raw);
+        if (!doorControl.configValid)
+            emit sendCommand(CmdRequestConfig);
+        break;
+    case 't':
+        doorControl.setCounters(raw);
+        break;
+    case 'v':
+        doorControl.setConfig(raw);
+        break;
+    default:
+        break;
+    }
+    if (BaseFrame *screen = currentScreen())
+        screen->refresh(authLevel, false);
+}
+
+void MainWindow::changeMode(int mode)
+{
+    QByteArray payload(ModeSwitchSize, '\0');
+    payload[0] = static_cast<char>(modeMask(mode));
+    emit desiredModeChanged(payload);
+    screensaverTimer.start();
+}

@@ -1,0 +1,64 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include "baseframe.h"
+#include "doorcontrol.h"
+#include "worker.h"
+
+#include <QMainWindow>
+#include <QStack>
+#include <QStringList>
+#include <QTimer>
+
+namespace Ui {
+class MainWindow;
+}
+
+// The panel's one window: the stack of screens, the way between them, the
+// login level, the blink and screensaver timers, and the hand-over of every
+// controller record to the door-state object.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The names of the screens entered, the current one last.
+    QStringList navigationHistory() const { return history.toList(); }
+
+signals:
+    void desiredModeChanged(QByteArray mode);
+    void sendCommand(quint8 cmd);
+    void sendConfiguration(QByteArray config);
+
+public slots:
+    void segue(QString name, bool inplace = false);
+    void segueBack();
+    void newAuthLevel(BaseFrame::auth_level level);
+    void blinkEvent();
+    void workerUpdated(quint8 what, QByteArray raw);
+    void changeMode(int mode);
+    void saveScreen();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    BaseFrame *currentScreen() const;
+
+    // Per door build: the mode-switch mask of an operating mode, 0 for a
+    // mode the build does not have.
+    static quint8 modeMask(int mode);
+
+    Ui::MainWindow *ui;
+    QStack<QString> history;
+    QTimer blinkTimer;
+    QTimer screensaverTimer;
+    Worker worker;
+    DoorControl doorControl;
+    BaseFrame::auth_level authLevel = BaseFrame::LevelStandard;
+};
+
+#endif // MAINWINDOW_H

@@ -1,0 +1,26 @@
+#ifndef PANELSETTINGS_H
+#define PANELSETTINGS_H
+
+#include <QSettings>
+#include <QString>
+
+// The panel's own settings file, "kelvaron.ini" in the working directory,
+// with the defaults that apply while a key is missing.
+class PanelSettings : public QSettings
+{
+public:
+    enum Layout { NoLogoNoText = 0, LogoLayout = 1, TextLayout = 2 };
+
+    PanelSettings()
+        : QSettings(QStringLiteral("kelvaron.ini"), QSettings::IniFormat)
+    {
+    }
+
+    int layout() const { return value(QStringLiteral("layout"), LogoLayout).toInt(); }
+    QString shipsName() const { return value(QStringLiteral("shipsname"), QStringLiteral("Shipsname")).toString(); }
+    QString doorName() const { return value(QStringLiteral("doorname"), QStringLiteral("Doorname")).toString(); }
+    bool noExtension() const { return value(QStringLiteral("noextension"), false).toBool(); }
+    bool noModes2to6() const { return value(QStringLiteral("nomodes2_6"), false).toBool(); }
+};
+
+#endif // PANELSETTINGS_H

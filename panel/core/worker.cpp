@@ -1,0 +1,154 @@
+#include "worker.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr char ControllerStart = '?';
+constexpr char PanelStart = '!';
+constexpr int FrameOverhead = 2; // start byte and N: the bytes N does not count
+constexpr int ShortestFrame = 4; // start, N, type, sum
+
+bool isHandedOn(char type)
+{
+    return type == 'i' || type == 't' || type == 'v';
+}
+
+} // namespace
+
+quint8 frameSum(const QByteArray &bytes)
+{
+    quint8 sum = 0;
+    for (char byte : bytes)
+        sum += static_cast<quint8>(byte);
+    return sum;
+}
+
+QByteArray panelFrame(char type, const QByteArray &payload)
+{
+    QByteArray frame;
+    frame.reserve(payload.size() + 4);
+    frame.append(PanelStart);
+    frame.append(static_cast<char>(payload.size() + 2));
+    frame.append(type);
+    frame.append(payload);
+    frame.append(static_cast<char>(frameSum(frame)));
+    return frame;
+}
+
+Worker::Worker(QObject *parent)
+    : QObject(parent)
+{
+    serial.setPortName(QStringLiteral("COM1"));
+    serial.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
+    connect(&serial, &QSerialPort::readyRead, this, &Worker::readData);
+}
+
+void Worker::setPortName(const QString &name)
+{
+    serial.close();
+    serial.setPortName(name);
+}
+
+void Worker::openPort()
+{
+    serial.open(QIODevice::ReadWrite);
+    serial.clear();
+}
+
+void Worker::sendCommand(quint8 cmd)
+{
+    const QByteArray frame = commandFrame(cmd);
+    if (!frame.isEmpty())
+        pending = frame;
+}
+
+void Worker::sendModeSwitch(QByteArray mode)
+{
+    pending = panelFrame('d', mode);
+}
+
+void Worker::sendConfiguration(QByteArray config)
+{
+    pending = panelFrame('W', config);
+}
+
+// The fixed frame of each command code; empty for codes the build does not know.
+QByteArray Worker::commandFrame(quint8 code)
+{
+    switch (code) {
+    case 1:   return panelFrame('c', "X");     // 21 03 63 58 DF
+    case 2:   return panelFrame('c', "\x1b");  // 21 03 63 1B A2  on / off
+    case 3:   return panelFrame('c', "D");     // 21 03 63 44 CB  deadman
+    case 4:   return panelFrame('c', "R");     // 21 03 63 52 D9  reference run
+    case 5:   return panelFrame('t', {});      // 21 02 74 97     counters request
+    case 6:   return panelFrame('c', "S");     // 21 03 63 53 DA  reset service counter
+    case 7:   return panelFrame('c', "O");     // 21 03 63 4F D6  open
+    case 8:   return panelFrame('c', "L");     // 21 03 63 4C D3  sealing
+    case 100: return panelFrame('v', {});      // 21 02 76 99     configuration request
+    default:  break;
+    }
+    if (hasSensorCommands && code >= 10 && code <= 13)
+        return panelFrame('c', QByteArray(1, static_cast<char>('1' + code - 10))); // 21 03 63 31 B8 ...
+    return {};
+}
+
+void Worker::readData()
+{
+    rxBuffer.append(serial.readAll());
+
+    if (plusReleasesRequest && rxBuffer == "+" && !pending.isEmpty()) {
+        writePending();
+    } else {
+        // Several frames can arrive in one read.  Each is handled in turn, so
+        // the last one can still release the waiting request.
+        while (handleFrontFrame())
+            cutToFrameStart();
+    }
+    cutToFrameStart();
+}
+
+// Handles the frame at the front of the buffer if it is there whole.
+// Returns whether a frame was removed.
+bool Worker::handleFrontFrame()
+{
+    if (rxBuffer.size() < ShortestFrame || rxBuffer.at(0) != ControllerStart)
+        return false;
+    const int length = static_cast<quint8>(rxBuffer.at(1)) + FrameOverhead;
+    if (rxBuffer.size() < length)
+        return false;
+
+    const QByteArray frame = rxBuffer.left(length);
+    const bool endsBuffer = rxBuffer.size() == length;
+    rxBuffer.remove(0, length);
+
+    if (frameSum(frame.left(length - 1)) != static_cast<quint8>(frame.at(length - 1)))
+        return true;
+
+    if (endsBuffer && !pending.isEmpty())
+        writePending();
+
+    const char type = frame.at(2);
+    if (isHandedOn(type)) {
+        const QByteArray payload = frame.mid(3, length - ShortestFrame);
+        qDebug().noquote() << payload.toHex();
+        emit updated(static_cast<quint8>(type), payload);
+    }
+    return true;
+}
+
+void Worker::cutToFrameStart()
+{
+    const int start = rxBuffer.indexOf(ControllerStart);
+    if (start < 0)
+        rxBuffer.clear();
+    else
+        rxBuffer.remove(0, start);
+}
+
+void Worker::writePending()
+{
+    qDebug().noquote() << pending.toHex();
+    serial.write(pending);
+    pending.clear();
+}

@@ -1,0 +1,7 @@
+#include "passcodes.h"
+
+namespace Passcodes {
+int engineer() { return -1; }
+int admin() { return -1; }
+int serviceDefault() { return -1; }
+}

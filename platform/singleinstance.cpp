@@ -1,0 +1,78 @@
+#include "singleinstance.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+
+namespace {
+
+// One name per executable file, whatever directory the program starts in.
+QString instanceName()
+{
+    const QString path = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("kelvaron-%1-%2")
+        .arg(QFileInfo(path).fileName(), QString::fromLatin1(hash.toHex().left(16)));
+}
+
+constexpr int connectWaitMs = 3000;
+
+} // namespace
+
+SingleInstance::SingleInstance(QObject *parent)
+    : QObject(parent)
+{
+    const QString name = instanceName();
+    claim = std::make_unique<QLockFile>(QDir::temp().filePath(name + QStringLiteral(".lock")));
+    claim->setStaleLockTime(0); // a lock is stale only when its process is gone
+
+    if (!claim->tryLock(0)) {
+        claim.reset();
+        askRunningCopyToActivate(name);
+        return;
+    }
+
+    // A copy that died may have left its socket behind; the lock says it is gone.
+    QLocalServer::removeServer(name);
+    server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server.get(), &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *peer = server->nextPendingConnection()) {
+            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+            peer->disconnectFromServer();
+        }
+        bringWindowToFront();
+    });
+    server->listen(name);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+void SingleInstance::bringWindowToFront()
+{
+    if (window) {
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->raise();
+        window->activateWindow();
+    }
+    emit activationRequested();
+}
+
+void SingleInstance::askRunningCopyToActivate(const QString &name)
+{
+    // The running copy may have taken the lock a moment ago and not be
+    // listening yet: keep trying for a short while.
+    QElapsedTimer waited;
+    waited.start();
+    QLocalSocket socket;
+    do {
+        socket.connectToServer(name);
+        if (socket.waitForConnected(200)) {
+            socket.disconnectFromServer();
+            return;
+        }
+    } while (waited.elapsed() < connectWaitMs);
+}

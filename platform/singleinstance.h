@@ -1,0 +1,43 @@
+#ifndef SINGLEINSTANCE_H
+#define SINGLEINSTANCE_H
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+// Keeps one running copy per executable file.
+//
+// Construct it right after the application object.  If another copy of the
+// same executable file already runs, anotherIsRunning() is true and that copy
+// has been asked to bring its window to the front: the caller then ends at
+// once with exit code 0.  Otherwise this copy holds the claim until it ends
+// and brings the window given to setWindow() to the front whenever a later
+// start asks for it.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    bool anotherIsRunning() const { return !server; }
+    void setWindow(QWidget *window) { this->window = window; }
+
+signals:
+    void activationRequested();
+
+private:
+    void bringWindowToFront();
+    static void askRunningCopyToActivate(const QString &name);
+
+    std::unique_ptr<QLockFile> claim;
+    std::unique_ptr<QLocalServer> server;
+    QPointer<QWidget> window;
+};
+
+#endif // SINGLEINSTANCE_H
