@@ -1,0 +1,58 @@
+#include "frames.h"
+
+#include <QtEndian>
+
+namespace Frames {
+
+QByteArray controller(char type, const QByteArray &payload)
+{
+    QByteArray frame;
+    frame.append('?');
+    frame.append(static_cast<char>(payload.size() + 2));
+    frame.append(type);
+    frame.append(payload);
+    quint8 sum = 0;
+    for (char c : frame)
+        sum += static_cast<quint8>(c);
+    frame.append(static_cast<char>(sum));
+    return frame;
+}
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+static QByteArray withBytes(QByteArray bytes, ByteValues values)
+{
+    for (const auto &value : values)
+        bytes[value.first] = static_cast<char>(value.second);
+    return bytes;
+}
+
+QByteArray info(ByteValues bytes)
+{
+    QByteArray record(28, '\0');
+    record[0] = 0x18;
+    record[7] = 0x18;
+    return withBytes(record, bytes);
+}
+
+QByteArray config(ByteValues bytes)
+{
+    QByteArray block(100, '\0');
+    block.replace(0, 5, "V1.2=");
+    for (int at : {16, 17, 18, 19, 68, 69, 70, 71, 82, 83})
+        block[at] = static_cast<char>(0xFF);
+    return withBytes(block, bytes);
+}
+
+QByteArray counters(qint32 a, qint32 b)
+{
+    QByteArray record(8, '\0');
+    qToLittleEndian(a, record.data());
+    qToLittleEndian(b, record.data() + 4);
+    return record;
+}
+
+} // namespace Frames

@@ -1,0 +1,34 @@
+#ifndef FRAMES_H
+#define FRAMES_H
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+
+#include <initializer_list>
+
+// Frames and records as the door controller sends them.
+namespace Frames {
+
+// '?', N, type, payload, sum.
+QByteArray controller(char type, const QByteArray &payload);
+
+// Bytes written as hex text, spaces allowed: "21 03 63 1B A2".
+QByteArray hex(const char *text);
+
+using ByteValues = std::initializer_list<QPair<int, quint8>>;
+
+// A 28-byte information record of build A's controller type 0x18 with both
+// supplies good (byte 7 = 0x18), other bytes zero, then `bytes` set.
+QByteArray info(ByteValues bytes = {});
+
+// A valid 100-byte configuration block: version text "V1.2", '=' in byte 4,
+// every active level 1 (bits active when set), then `bytes` set.
+QByteArray config(ByteValues bytes = {});
+
+// A counters record: two little-endian 32-bit counters.
+QByteArray counters(qint32 a, qint32 b);
+
+} // namespace Frames
+
+#endif // FRAMES_H
