@@ -102,7 +102,8 @@ void MainWindow::segue(QString name, bool inplace)
 
 void MainWindow::segueBack()
 {
-    history.pop();
+    if (!history.isEmpty())
+        history.pop();
     if (history.isEmpty()) {
         close();
         return;

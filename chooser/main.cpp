@@ -1,0 +1,18 @@
+#include "mainwindow.h"
+#include "singleinstance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+
+    SingleInstance instance;
+    if (instance.anotherIsRunning())
+        return 0;
+
+    MainWindow window;
+    instance.setWindow(&window);
+    window.show();
+    return app.exec();
+}
