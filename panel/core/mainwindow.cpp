@@ -91,7 +91,13 @@ void MainWindow::segue(QString name, bool inplace)
         history.pop();
     history.push(name);
 
+    // A screen may move on while it is being entered (the hold-to-run screen
+    // leaves at once when the door is not in hold-to-run): then the screen it
+    // went to shows, not this one.
+    const quint64 thisSegue = ++segueCount;
     screen->refresh(authLevel, true);
+    if (segueCount != thisSegue)
+        return;
     ui->stackedWidget->setCurrentWidget(screen);
 
     if (startsScreensaver(name))

@@ -59,6 +59,7 @@ private:
     Worker worker;
     DoorControl doorControl;
     BaseFrame::auth_level authLevel = BaseFrame::LevelStandard;
+    quint64 segueCount = 0;
 };
 
 #endif // MAINWINDOW_H

@@ -1,15 +1,64 @@
 #include "sensors.h"
 #include "ui_sensors.h"
 
+#include "doorcontrol.h"
+
+namespace {
+
+constexpr quint8 CmdSensor1 = 10;
+constexpr quint8 CmdSensor2 = 11;
+constexpr quint8 CmdSensor3 = 12;
+constexpr quint8 CmdSensor4 = 13;
+
+// Bits 0 to 3: the controller has switched sensor 1 to 4 off.
+constexpr int SensorOffByte = 27;
+
+} // namespace
+
 Sensors::Sensors(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::Sensors)
 {
     ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
 }
 
 Sensors::~Sensors()
 {
     delete ui;
+}
+
+void Sensors::refreshScreen(BaseFrame::auth_level, bool)
+{
+    if (!doorControl)
+        return;
+    QPushButton *const buttons[] = {ui->btnSensor1, ui->btnSensor2, ui->btnSensor3, ui->btnSensor4};
+    for (int bit = 0; bit < 4; ++bit)
+        setHighlighted(buttons[bit], !doorControl->infoBit(SensorOffByte, bit));
+}
+
+void Sensors::on_btnSensor1_clicked()
+{
+    emit sendCommand(CmdSensor1);
+}
+
+void Sensors::on_btnSensor2_clicked()
+{
+    emit sendCommand(CmdSensor2);
+}
+
+void Sensors::on_btnSensor3_clicked()
+{
+    emit sendCommand(CmdSensor3);
+}
+
+void Sensors::on_btnSensor4_clicked()
+{
+    emit sendCommand(CmdSensor4);
+}
+
+void Sensors::on_btnBack_clicked()
+{
+    emit segueBack();
 }

@@ -7,6 +7,8 @@ namespace Ui {
 class Systeminfo;
 }
 
+// The panel program's version and build date beside the version text the
+// door controller reports.
 class Systeminfo : public BaseFrame
 {
     Q_OBJECT
@@ -14,6 +16,12 @@ class Systeminfo : public BaseFrame
 public:
     explicit Systeminfo(QWidget *parent = nullptr);
     ~Systeminfo() override;
+
+protected:
+    void refreshScreen(BaseFrame::auth_level level, bool entered) override;
+
+private slots:
+    void on_btnBack_clicked();
 
 private:
     // Per door build.

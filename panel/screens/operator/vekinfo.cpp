@@ -6,10 +6,16 @@ Vekinfo::Vekinfo(QWidget *parent)
     , ui(new Ui::Vekinfo)
 {
     ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
 }
 
 Vekinfo::~Vekinfo()
 {
     delete ui;
+}
+
+void Vekinfo::on_btnBack_clicked()
+{
+    emit segueBack();
 }

@@ -7,6 +7,7 @@ namespace Ui {
 class Vekinfo;
 }
 
+// The maker's contact text.
 class Vekinfo : public BaseFrame
 {
     Q_OBJECT
@@ -14,6 +15,9 @@ class Vekinfo : public BaseFrame
 public:
     explicit Vekinfo(QWidget *parent = nullptr);
     ~Vekinfo() override;
+
+private slots:
+    void on_btnBack_clicked();
 
 private:
     Ui::Vekinfo *ui;

@@ -1,0 +1,125 @@
+// Renders every screen of build A's screen stack, and the passcode keypad,
+// to a 240 x 320 picture named after the screen.
+//
+// The main window is the real one, fed a plausible door state.  Every page
+// of the screen stack is pictured, so a new screen joins by being added to
+// the stack.
+
+#include "fakepanelutilities.h"
+#include "mainwindow.h"
+#include "panelharness.h"
+#include "password.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QStackedWidget>
+#include <QStyleFactory>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+const QSize PanelSize(240, 320);
+
+// Full screen on the panel is 240 x 320; the offscreen platform's screen is
+// larger, so a window that shows itself full screen is put back to the
+// panel's size.
+void toPanelSize(QWidget &window)
+{
+    window.showNormal();
+    window.resize(PanelSize);
+    PanelHarness::settle();
+}
+
+bool save(const QPixmap &picture, const QString &name, const QSize &expected, QTextStream &err)
+{
+    const QString path = QDir(QStringLiteral(SCREENSHOT_DIR)).filePath(name + QStringLiteral(".png"));
+    bool ok = true;
+    if (expected.isValid() && picture.size() != expected) {
+        err << name << ": " << picture.width() << " x " << picture.height() << ", expected "
+            << expected.width() << " x " << expected.height() << "\n";
+        ok = false;
+    }
+    if (!picture.save(path)) {
+        err << name << ": cannot write " << path << "\n";
+        ok = false;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // As the panel program itself does.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    if (!QDir().mkpath(QStringLiteral(SCREENSHOT_DIR))) {
+        err << "cannot create " << SCREENSHOT_DIR << "\n";
+        return 1;
+    }
+
+    PanelHarness panel;
+    MainWindow &window = panel.window();
+    toPanelSize(window);
+    // Reproducible pictures: the blinking header stays in its form colours.
+    if (auto *blinkTimer = window.findChild<QTimer *>(QStringLiteral("blinkTimer")))
+        blinkTimer->stop();
+
+    // A plausible door: closed, reference run done, mode 1 active, both
+    // supplies good, motion sensor 2 switched off, a valid configuration
+    // block and some counts.  It is sent before and after every segue, as
+    // the controller keeps sending, so screens that ask for the
+    // configuration block on entry get it too.  The hold-to-run screen shows
+    // only while the controller reports hold-to-run (byte 27, bit 0).
+    const auto feed = [&panel](const QString &screen) {
+        const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
+        panel.send('v', Frames::config());
+        panel.send('t', Frames::counters(123456, 789));
+        panel.send('i', Frames::info({{2, 0x01}, {6, 0x01}, {10, 0x02}, {26, 0x05}, {27, flags}}));
+        panel.written();
+    };
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    if (!stack) {
+        err << "no screen stack\n";
+        return 1;
+    }
+
+    bool ok = true;
+    int written = 0;
+    for (int page = 0; page < stack->count(); ++page) {
+        const QString name = stack->widget(page)->objectName();
+        feed(name);
+        window.segue(name);
+        feed(name);
+        if (stack->currentIndex() != page) {
+            err << name << ": not reached by segue\n";
+            ok = false;
+            continue;
+        }
+        ok = save(window.grab(), name, PanelSize, err) && ok;
+        ++written;
+    }
+
+    {
+        feed(QString());
+        window.segue(QStringLiteral("user"));
+        Password keypad(stack->currentWidget());
+        toPanelSize(keypad);
+        ok = save(keypad.grab(), QStringLiteral("password"), PanelSize, err) && ok;
+        ++written;
+    }
+
+    // Looking at the screens must not touch the device.
+    if (!FakePanelUtilities::calls().isEmpty()) {
+        err << "panel utilities called: " << FakePanelUtilities::calls().join(QStringLiteral(", ")) << "\n";
+        ok = false;
+    }
+
+    out << written << " pictures in " << SCREENSHOT_DIR << "\n";
+    return ok ? 0 : 1;
+}
