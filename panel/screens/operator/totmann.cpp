@@ -1,15 +1,44 @@
 #include "totmann.h"
 #include "ui_totmann.h"
 
+#include "doorcontrol.h"
+
 Totmann::Totmann(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::Totmann)
 {
     ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, ui->lblPirate);
+    setLogoWidgets(ui->lblLogo, ui->lblShipsname, nullptr);
+    setStatusLabel(ui->lblStatus);
     hideDisabledChildren();
 }
 
 Totmann::~Totmann()
 {
     delete ui;
+}
+
+void Totmann::refreshScreen(BaseFrame::auth_level, bool)
+{
+    if (!doorControl)
+        return;
+
+    // Hold-to-run: bit 0 of info byte 27.
+    if (doorControl->infoBit(27, 0)) {
+        setHighlighted(ui->lblOpen, !doorControl->isIoActive(0));
+        setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(19));
+    } else {
+        emit segue(QStringLiteral("standard"), true);
+    }
+}
+
+void Totmann::on_btnUtilities_pressed()
+{
+    pressTime.press();
+}
+
+void Totmann::on_btnUtilities_clicked()
+{
+    emit segue(pressTime.isLongOnRelease() ? QStringLiteral("user") : QStringLiteral("utilities"), false);
 }
