@@ -1,15 +1,112 @@
 #include "user.h"
 #include "ui_user.h"
 
+#include "panelsettings.h"
+#include "passcodes.h"
+#include "password.h"
+
+namespace {
+
+const QString ServicePasscodeKey = QStringLiteral("pwd0");
+
+} // namespace
+
 User::User(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::User)
 {
     ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, ui->lblPirate);
     hideDisabledChildren();
 }
 
 User::~User()
 {
     delete ui;
+}
+
+void User::refreshScreen(BaseFrame::auth_level level, bool entered)
+{
+    if (entered) {
+        const PanelSettings settings;
+        servicePasscode = settings.value(ServicePasscodeKey, Passcodes::serviceDefault()).toInt();
+    }
+
+    const bool loggedIn = level > LevelStandard;
+    ui->btnLogout->setVisible(loggedIn);
+    ui->btnSettings->setVisible(loggedIn);
+    ui->btnService->setVisible(loggedIn);
+    ui->btnChangePWD0->setVisible(level == LevelService);
+    ui->btnResetPWD0->setVisible(level >= LevelEngineer);
+
+    const QString name = levelName(level);
+    ui->lblUser->setText(name.isEmpty() ? QStringLiteral("Standard user") : name);
+}
+
+int User::askPasscode()
+{
+    Password dialog(this);
+    dialog.exec();
+    return dialog.enteredDigits.toInt(nullptr, 10);
+}
+
+// A login that fails, or is left with "<-- back", logs out.
+void User::login(int passcode, BaseFrame::auth_level level)
+{
+    const int entered = askPasscode();
+    emit newAuthLevel(entered == passcode ? level : LevelStandard);
+}
+
+void User::storeServicePasscode(int passcode)
+{
+    servicePasscode = passcode;
+    PanelSettings settings;
+    settings.setValue(ServicePasscodeKey, servicePasscode);
+    settings.sync();
+}
+
+void User::on_btnPWD0_clicked()
+{
+    login(servicePasscode, LevelService);
+}
+
+void User::on_btnPWD1_clicked()
+{
+    login(Passcodes::engineer(), LevelEngineer);
+}
+
+void User::on_btnPWD2_clicked()
+{
+    login(Passcodes::admin(), LevelAdmin);
+}
+
+// Whatever is typed becomes the new Service passcode, an empty entry 0.
+void User::on_btnChangePWD0_clicked()
+{
+    storeServicePasscode(askPasscode());
+}
+
+void User::on_btnResetPWD0_clicked()
+{
+    storeServicePasscode(Passcodes::serviceDefault());
+}
+
+void User::on_btnLogout_clicked()
+{
+    on_btnUser_clicked();
+}
+
+void User::on_btnService_clicked()
+{
+    emit segue(QStringLiteral("service"), false);
+}
+
+void User::on_btnSettings_clicked()
+{
+    emit segue(QStringLiteral("settings"), false);
+}
+
+void User::on_btnBack_clicked()
+{
+    emit segueBack();
 }
