@@ -83,7 +83,8 @@ BaseFrame *MainWindow::currentScreen() const
 
 void MainWindow::segue(QString name, bool inplace)
 {
-    auto *screen = ui->stackedWidget->findChild<BaseFrame *>(name);
+    // (A null name would match any object.)
+    auto *screen = name.isEmpty() ? nullptr : ui->stackedWidget->findChild<BaseFrame *>(name);
     if (!screen)
         return;
 

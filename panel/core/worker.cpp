@@ -53,7 +53,8 @@ void Worker::setPortName(const QString &name)
 void Worker::openPort()
 {
     serial.open(QIODevice::ReadWrite);
-    serial.clear();
+    if (serial.isOpen())
+        serial.clear();
 }
 
 void Worker::sendCommand(quint8 cmd)

@@ -1,6 +1,7 @@
 #include "pseudoterminal.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -46,4 +47,12 @@ QByteArray PseudoTerminal::readAvailable()
     while ((n = ::read(controllerFd, chunk, sizeof chunk)) > 0)
         bytes.append(chunk, static_cast<int>(n));
     return bytes;
+}
+
+int PseudoTerminal::unreadByPanel() const
+{
+    int count = 0;
+    if (deviceFd < 0 || ::ioctl(deviceFd, FIONREAD, &count) != 0)
+        return 0;
+    return count;
 }

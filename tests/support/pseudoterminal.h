@@ -25,6 +25,9 @@ public:
     // Bytes the panel has written so far and nobody has read yet.
     QByteArray readAvailable();
 
+    // How many bytes sent from the controller's side the panel has not read yet.
+    int unreadByPanel() const;
+
 private:
     int controllerFd = -1;
     int deviceFd = -1; // kept open so the pair survives the panel closing its end

@@ -1,0 +1,738 @@
+// The screen base: header, status line, logo and names, blinking, and the
+// helpers the screens use.
+
+#include "baseframe.h"
+#include "doorcontrol.h"
+#include "frames.h"
+#include "mainwindow.h"
+#include "panelharness.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString ErrorStyle = QStringLiteral("background-color: red; font-weight: bold; color: white; font-size:10pt");
+const QString WarningStyle = QStringLiteral("background-color: yellow; font-size:10pt");
+const QString StatusStyle = QStringLiteral("background-color: silver; font-size:10pt");
+
+const QString MessageStyle = QStringLiteral("background-color: yellow; font-weight: bold");
+const QString FireStyle = QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: white");
+
+// A screen with every header widget, registered as a screen registers them.
+class HeaderFrame : public BaseFrame
+{
+public:
+    explicit HeaderFrame(DoorControl *door = nullptr)
+        : btnUser(new QPushButton(QStringLiteral("pwactuser"), this))
+        , btnMessage(new QPushButton(QStringLiteral("Message"), this))
+        , lblFire(new QLabel(QStringLiteral("FIRE"), this))
+        , lblPirate(new QLabel(QStringLiteral("PIRATE"), this))
+        , lblLogo(new QLabel(this))
+        , lblShipsname(new QLabel(QStringLiteral("ship"), this))
+        , lblDoorname(new QLabel(QStringLiteral("door"), this))
+        , lblStatus(new QLabel(QStringLiteral("status"), this))
+    {
+        btnMessage->setStyleSheet(MessageStyle);
+        lblFire->setStyleSheet(FireStyle);
+        setHeaderWidgets(btnUser, btnMessage, lblFire, lblPirate);
+        setLogoWidgets(lblLogo, lblShipsname, lblDoorname);
+        setStatusLabel(lblStatus);
+        doorControl = door;
+    }
+
+    using BaseFrame::hideDisabledChildren;
+    using BaseFrame::setHighlighted;
+    using BaseFrame::setStyleFlag;
+
+    bool shows(QWidget *widget) const { return widget->isVisibleTo(this); }
+
+    struct Refresh
+    {
+        int level;
+        bool entered;
+        QString status;   // the status line as the screen's own refresh sees it
+        bool userButton;  // whether the user button shows by then
+    };
+
+    QPushButton *btnUser;
+    QPushButton *btnMessage;
+    QLabel *lblFire;
+    QLabel *lblPirate;
+    QLabel *lblLogo;
+    QLabel *lblShipsname;
+    QLabel *lblDoorname;
+    QLabel *lblStatus;
+
+    QList<Refresh> refreshes;
+    QList<bool> blinks;
+
+protected:
+    void refreshScreen(BaseFrame::auth_level level, bool entered) override
+    {
+        refreshes.append({level, entered, lblStatus->text(), shows(btnUser)});
+    }
+
+    void blinkScreen(bool state) override { blinks.append(state); }
+};
+
+// A screen that registers nothing.
+class BareFrame : public BaseFrame
+{
+public:
+    using BaseFrame::hideDisabledChildren;
+};
+
+void writeSettings(const QVariantMap &values)
+{
+    QSettings settings(QStringLiteral("kelvaron.ini"), QSettings::IniFormat);
+    settings.clear();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.sync();
+}
+
+QByteArray iniText(const QVariantMap &values)
+{
+    QByteArray text;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        text += it.key().toLatin1() + '=' + it.value().toString().toLatin1() + '\n';
+    return text;
+}
+
+} // namespace
+
+class TestBaseFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void userButton_data();
+    void userButton();
+    void userButtonTextKeptAtLevel0();
+    void withoutDoorState();
+    void messageButton();
+    void alarmLabels_data();
+    void alarmLabels();
+
+    void statusLine_data();
+    void statusLine();
+    void statusTextUnchanged();
+    void statusLineOnlyWhereRegistered();
+    void screenRefreshComesLast();
+
+    void blink();
+    void blinkHiddenWidgets();
+    void blinkPhaseShared();
+
+    void layout_data();
+    void layout();
+    void layoutOnlyOnEntry();
+    void doorNameVisibilityKept();
+    void logoPicture();
+    void startScreenLayout_data();
+    void startScreenLayout();
+    void startScreenHeaderNeverShows();
+
+    void highlighted_data();
+    void highlighted();
+    void styleFlagRemovesEveryCopy();
+    void hideDisabledChildren();
+
+    void messageButtonClicked_data();
+    void messageButtonClicked();
+    void userButtonClicked();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestBaseFrame::initTestCase()
+{
+    qRegisterMetaType<BaseFrame::auth_level>();
+    QVERIFY(dir.isValid());
+    QDir::setCurrent(dir.path());
+}
+
+void TestBaseFrame::init()
+{
+    QDir::setCurrent(dir.path());
+    writeSettings({});
+    BaseFrame::blinkState = false;
+}
+
+// -- header ----------------------------------------------------------------
+
+void TestBaseFrame::userButton_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("0") << 0 << false << "pwactuser";
+    QTest::newRow("1") << 1 << true << "Service";
+    QTest::newRow("2") << 2 << true << "Engineer";
+    QTest::newRow("3") << 3 << true << "Admin";
+}
+
+void TestBaseFrame::userButton()
+{
+    QFETCH(int, level);
+    QFETCH(bool, shown);
+    QFETCH(QString, text);
+
+    DoorControl door;
+    HeaderFrame frame(&door);
+    frame.refresh(static_cast<BaseFrame::auth_level>(level), false);
+    QCOMPARE(frame.shows(frame.btnUser), shown);
+    QCOMPARE(frame.btnUser->text(), text);
+}
+
+void TestBaseFrame::userButtonTextKeptAtLevel0()
+{
+    DoorControl door;
+    HeaderFrame frame(&door);
+    frame.refresh(BaseFrame::LevelEngineer, false);
+    QVERIFY(frame.shows(frame.btnUser));
+
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(!frame.shows(frame.btnUser));
+    QCOMPARE(frame.btnUser->text(), QString("Engineer"));
+}
+
+// Without the door state only what does not need it is refreshed.
+void TestBaseFrame::withoutDoorState()
+{
+    writeSettings({{"layout", 2}, {"shipsname", "Sea Star"}});
+    HeaderFrame frame;
+    frame.refresh(BaseFrame::LevelAdmin, true);
+    QVERIFY(frame.shows(frame.btnUser));
+    QCOMPARE(frame.btnUser->text(), QString("Admin"));
+    QCOMPARE(frame.lblStatus->text(), QString("status"));
+    QCOMPARE(frame.lblShipsname->text(), QString("Sea Star"));
+    QCOMPARE(frame.refreshes.size(), 1);
+}
+
+void TestBaseFrame::messageButton()
+{
+    DoorControl door;
+    HeaderFrame frame(&door);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(!frame.shows(frame.btnMessage));
+
+    door.setInfo(Frames::info({{2, 0x20}})); // "battery error"
+    QVERIFY(!frame.shows(frame.btnMessage)); // until the next refresh
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(frame.shows(frame.btnMessage));
+
+    door.takeEvents();
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(frame.shows(frame.btnMessage)); // taken, but not yet seen
+
+    door.eventsSeen = 1;
+    frame.refresh(BaseFrame::LevelService, false);
+    QVERIFY(!frame.shows(frame.btnMessage));
+}
+
+void TestBaseFrame::alarmLabels_data()
+{
+    QTest::addColumn<QByteArray>("block"); // empty: none held
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("pirate");
+
+    QTest::newRow("no block, bit 5 set") << QByteArray() << Frames::info({{6, 0x20}}) << false;
+    QTest::newRow("level 1, bit 5 set") << Frames::config() << Frames::info({{6, 0x20}}) << true;
+    QTest::newRow("level 1, bit 5 clear") << Frames::config() << Frames::info({{6, 0xDF}}) << false;
+    QTest::newRow("level 0, bit 5 clear") << Frames::config({{16, 0xDF}}) << Frames::info() << true;
+    QTest::newRow("level 0, bit 5 set") << Frames::config({{16, 0xDF}}) << Frames::info({{6, 0x20}}) << false;
+    QTest::newRow("group bit 5 is not it") << Frames::config() << Frames::info({{10, 0x20}, {14, 0x20}}) << false;
+}
+
+// Build A: the fire label never shows; the pirate label shows while main
+// I/O bit 5 is active.
+void TestBaseFrame::alarmLabels()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QByteArray, record);
+    QFETCH(bool, pirate);
+
+    DoorControl door;
+    if (!block.isEmpty())
+        door.setConfig(block);
+    door.setInfo(record);
+    HeaderFrame frame(&door);
+    frame.lblPirate->setVisible(!pirate);
+    QVERIFY(frame.shows(frame.lblFire));
+
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.shows(frame.lblPirate), pirate);
+    QVERIFY(!frame.shows(frame.lblFire));
+}
+
+// -- status line -------------------------------------------------------------
+
+void TestBaseFrame::statusLine_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("style");
+
+    // Low bits of byte 26 past the reference steps, so that the status text
+    // tells the door's state.
+    const auto record = [](Frames::ByteValues values) {
+        QByteArray bytes = Frames::info({{26, 0x05}});
+        for (const auto &value : values)
+            bytes[value.first] = static_cast<char>(value.second);
+        return bytes;
+    };
+
+    QTest::newRow("start values") << QByteArray() << "Ref: Find close" << StatusStyle;
+    QTest::newRow("door open") << record({}) << "Door open" << StatusStyle;
+    QTest::newRow("error") << record({{2, 0x20}}) << "System failure" << ErrorStyle;
+    QTest::newRow("control off") << record({{2, 0x02}}) << "Control off" << ErrorStyle;
+    QTest::newRow("error before warning") << record({{2, 0x28}}) << "System failure" << ErrorStyle;
+    QTest::newRow("warning") << record({{2, 0x08}}) << "Sensor / switch error" << WarningStyle;
+    QTest::newRow("service warning") << record({{26, 0x15}}) << "Service needed" << WarningStyle;
+    QTest::newRow("motion") << record({{3, 0x02}}) << "Opening" << StatusStyle;
+    QTest::newRow("reference flag and an error") << record({{2, 0x21}}) << "Door open" << StatusStyle;
+    QTest::newRow("reference flag and a warning") << record({{2, 0x09}, {26, 0x15}}) << "Door open" << StatusStyle;
+    QTest::newRow("reference flag, no safety") << record({{2, 0x25}}) << "No safety" << StatusStyle;
+    QTest::newRow("reference flag, reference step") << Frames::info({{2, 0x23}, {26, 0x02}}) << "Ref: Half open" << StatusStyle;
+}
+
+void TestBaseFrame::statusLine()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, text);
+    QFETCH(QString, style);
+
+    DoorControl door;
+    if (!record.isEmpty())
+        door.setInfo(record);
+    HeaderFrame frame(&door);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.lblStatus->text(), text);
+    QCOMPARE(frame.lblStatus->styleSheet(), style);
+}
+
+// The label is rewritten only when its text changes: a style set by hand
+// stays while the text stays.
+void TestBaseFrame::statusTextUnchanged()
+{
+    const QString marker = QStringLiteral("background-color: green");
+    DoorControl door;
+    HeaderFrame frame(&door);
+
+    door.setInfo(Frames::info({{2, 0x20}, {26, 0x05}}));
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.lblStatus->styleSheet(), ErrorStyle);
+
+    frame.lblStatus->setStyleSheet(marker);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.lblStatus->text(), QString("System failure"));
+    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+
+    // Another record with the same text.
+    door.setInfo(Frames::info({{2, 0x30}, {26, 0x05}}));
+    frame.refresh(BaseFrame::LevelService, false);
+    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+
+    // The error clears: the next text and its colours at once.
+    door.setInfo(Frames::info({{2, 0x08}, {26, 0x05}}));
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.lblStatus->text(), QString("Sensor / switch error"));
+    QCOMPARE(frame.lblStatus->styleSheet(), WarningStyle);
+
+    door.setInfo(Frames::info({{26, 0x05}}));
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.lblStatus->text(), QString("Door open"));
+    QCOMPARE(frame.lblStatus->styleSheet(), StatusStyle);
+
+    // A label that already holds the text keeps whatever style it has.
+    frame.lblStatus->setStyleSheet(marker);
+    frame.refresh(BaseFrame::LevelStandard, true);
+    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+}
+
+void TestBaseFrame::statusLineOnlyWhereRegistered()
+{
+    DoorControl door;
+    door.setInfo(Frames::info({{2, 0x20}}));
+    BareFrame frame;
+    frame.doorControl = &door;
+    auto *label = new QLabel(QStringLiteral("lblStatus"), &frame);
+    label->setObjectName(QStringLiteral("lblStatus"));
+    frame.refresh(BaseFrame::LevelEngineer, true);
+    QCOMPARE(label->text(), QString("lblStatus"));
+    QCOMPARE(label->styleSheet(), QString());
+}
+
+// The screen's own refresh runs last, with the level and entry flag given.
+void TestBaseFrame::screenRefreshComesLast()
+{
+    DoorControl door;
+    door.setInfo(Frames::info({{2, 0x08}, {26, 0x05}}));
+    HeaderFrame frame(&door);
+
+    frame.refresh(BaseFrame::LevelEngineer, true);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QCOMPARE(frame.refreshes.size(), 2);
+    QCOMPARE(frame.refreshes.at(0).level, 2);
+    QVERIFY(frame.refreshes.at(0).entered);
+    QCOMPARE(frame.refreshes.at(0).status, QString("Sensor / switch error"));
+    QVERIFY(frame.refreshes.at(0).userButton);
+    QCOMPARE(frame.refreshes.at(1).level, 0);
+    QVERIFY(!frame.refreshes.at(1).entered);
+    QVERIFY(!frame.refreshes.at(1).userButton);
+}
+
+// -- blinking ----------------------------------------------------------------
+
+void TestBaseFrame::blink()
+{
+    const QString textHidden = QStringLiteral("background-color: yellow; font-weight: bold; color: yellow");
+    const QString textShown = QStringLiteral("background-color: yellow; font-weight: bold; ");
+
+    DoorControl door;
+    door.addEvent(QStringLiteral("safety stop"));
+    HeaderFrame frame(&door);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(frame.shows(frame.btnMessage));
+
+    frame.blink();
+    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::blinkState, true);
+    frame.blink();
+    QCOMPARE(frame.btnMessage->styleSheet(), textShown);
+    QCOMPARE(BaseFrame::blinkState, false);
+    frame.blink();
+    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(frame.blinks, (QList<bool>{false, true, false}));
+
+    // Seen: hidden at the next refresh, and no longer blinked.
+    door.eventsSeen = 1;
+    frame.refresh(BaseFrame::LevelStandard, false);
+    QVERIFY(!frame.shows(frame.btnMessage));
+    frame.blink();
+    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(frame.blinks.size(), 4);
+}
+
+void TestBaseFrame::blinkHiddenWidgets()
+{
+    DoorControl door;
+    HeaderFrame frame(&door);
+
+    // Before any refresh the fire label shows, so it blinks.
+    frame.btnMessage->hide();
+    frame.blink();
+    QCOMPARE(frame.lblFire->styleSheet(),
+             QString("background-color: red; font-size: 10pt; font-weight: bold; color: red"));
+    frame.blink();
+    QCOMPARE(frame.lblFire->styleSheet(),
+             QString("background-color: red; font-size: 10pt; font-weight: bold; color: white"));
+    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+
+    // A refresh hides it in build A; then it keeps its style.
+    frame.lblFire->setStyleSheet(FireStyle);
+    frame.refresh(BaseFrame::LevelStandard, false);
+    frame.blink();
+    frame.blink();
+    QCOMPARE(frame.lblFire->styleSheet(), FireStyle);
+    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+    QCOMPARE(frame.blinks.size(), 4);
+
+    // A screen that registered nothing still gets its own blink step.
+    BareFrame bare;
+    bare.blink();
+    QCOMPARE(BaseFrame::blinkState, true);
+}
+
+// One phase for all screens: each blink() moves it on, whichever screen.
+void TestBaseFrame::blinkPhaseShared()
+{
+    DoorControl door;
+    door.addEvent(QStringLiteral("safety stop"));
+    HeaderFrame first(&door);
+    HeaderFrame second(&door);
+    first.refresh(BaseFrame::LevelStandard, false);
+    second.refresh(BaseFrame::LevelStandard, false);
+
+    first.blink();
+    second.blink();
+    QCOMPARE(first.blinks, QList<bool>{false});
+    QCOMPARE(second.blinks, QList<bool>{true});
+    QCOMPARE(first.btnMessage->styleSheet(), QString("background-color: yellow; font-weight: bold; color: yellow"));
+    QCOMPARE(second.btnMessage->styleSheet(), QString("background-color: yellow; font-weight: bold; "));
+}
+
+// -- logo, ship's and door names -----------------------------------------------
+
+void TestBaseFrame::layout_data()
+{
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<bool>("logo");
+    QTest::addColumn<bool>("shipsname");
+    QTest::addColumn<QString>("ship");
+    QTest::addColumn<QString>("door");
+
+    const QVariantMap names{{"shipsname", "Sea Star"}, {"doorname", "Bow door"}};
+    const auto with = [&](int layout) {
+        QVariantMap map = names;
+        map.insert("layout", layout);
+        return map;
+    };
+    QTest::newRow("no settings") << QVariantMap() << true << false << "Shipsname" << "Doorname";
+    QTest::newRow("layout missing") << names << true << false << "Sea Star" << "Bow door";
+    QTest::newRow("layout 0") << with(0) << false << false << "Sea Star" << "Bow door";
+    QTest::newRow("layout 1") << with(1) << true << false << "Sea Star" << "Bow door";
+    QTest::newRow("layout 2") << with(2) << false << true << "Sea Star" << "Bow door";
+    QTest::newRow("layout 3") << with(3) << false << false << "Sea Star" << "Bow door";
+    QTest::newRow("layout 2, no names") << QVariantMap{{"layout", 2}} << false << true << "Shipsname" << "Doorname";
+}
+
+void TestBaseFrame::layout()
+{
+    QFETCH(QVariantMap, settings);
+    QFETCH(bool, logo);
+    QFETCH(bool, shipsname);
+    QFETCH(QString, ship);
+    QFETCH(QString, door);
+
+    writeSettings(settings);
+    DoorControl state;
+    HeaderFrame frame(&state);
+    frame.lblLogo->setVisible(!logo);
+    frame.lblShipsname->setVisible(!shipsname);
+
+    frame.refresh(BaseFrame::LevelStandard, true);
+    QCOMPARE(frame.shows(frame.lblLogo), logo);
+    QCOMPARE(frame.shows(frame.lblShipsname), shipsname);
+    QCOMPARE(frame.lblShipsname->text(), ship);
+    QCOMPARE(frame.lblDoorname->text(), door);
+    QVERIFY(frame.shows(frame.lblDoorname));
+}
+
+void TestBaseFrame::layoutOnlyOnEntry()
+{
+    writeSettings({{"layout", 2}, {"shipsname", "Sea Star"}, {"doorname", "Bow door"}});
+    DoorControl state;
+    HeaderFrame frame(&state);
+    frame.refresh(BaseFrame::LevelStandard, true);
+
+    writeSettings({{"layout", 1}, {"shipsname", "Other"}, {"doorname", "Other door"}});
+    frame.refresh(BaseFrame::LevelService, false);
+    QCOMPARE(frame.lblShipsname->text(), QString("Sea Star"));
+    QCOMPARE(frame.lblDoorname->text(), QString("Bow door"));
+    QVERIFY(frame.shows(frame.lblShipsname));
+    QVERIFY(!frame.shows(frame.lblLogo));
+
+    frame.refresh(BaseFrame::LevelService, true);
+    QCOMPARE(frame.lblShipsname->text(), QString("Other"));
+    QCOMPARE(frame.lblDoorname->text(), QString("Other door"));
+    QVERIFY(!frame.shows(frame.lblShipsname));
+    QVERIFY(frame.shows(frame.lblLogo));
+}
+
+void TestBaseFrame::doorNameVisibilityKept()
+{
+    writeSettings({{"layout", 0}, {"doorname", "Bow door"}});
+    DoorControl state;
+    HeaderFrame frame(&state);
+    frame.lblDoorname->hide();
+    frame.refresh(BaseFrame::LevelStandard, true);
+    QCOMPARE(frame.lblDoorname->text(), QString("Bow door"));
+    QVERIFY(!frame.shows(frame.lblDoorname));
+}
+
+void TestBaseFrame::logoPicture()
+{
+    QPixmap *saved = BaseFrame::logoPixmap;
+    QPixmap picture(8, 4);
+    picture.fill(Qt::blue);
+    BaseFrame::logoPixmap = &picture;
+    HeaderFrame withLogo;
+    BaseFrame::logoPixmap = nullptr;
+    HeaderFrame withoutLogo;
+    BaseFrame::logoPixmap = saved;
+
+    QCOMPARE(withLogo.lblLogo->pixmap(Qt::ReturnByValue).size(), QSize(8, 4));
+    QVERIFY(withoutLogo.lblLogo->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void TestBaseFrame::startScreenLayout_data()
+{
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<bool>("logo");
+    QTest::addColumn<QString>("door");
+
+    QTest::newRow("no settings") << QVariantMap() << true << "Doorname";
+    QTest::newRow("layout 0") << QVariantMap{{"layout", 0}, {"doorname", "Bow door"}} << false << "Bow door";
+    QTest::newRow("layout 1") << QVariantMap{{"layout", 1}, {"doorname", "Bow door"}} << true << "Bow door";
+    QTest::newRow("layout 2") << QVariantMap{{"layout", 2}, {"doorname", "Bow door"}} << false << "Bow door";
+}
+
+// Both instances of the start screen show the logo and the door name as
+// the settings say, each when it is entered.
+void TestBaseFrame::startScreenLayout()
+{
+    QFETCH(QVariantMap, settings);
+    QFETCH(bool, logo);
+    QFETCH(QString, door);
+
+    PanelHarness panel(iniText(settings));
+    for (const QString &name : {QStringLiteral("start"), QStringLiteral("screensaver")}) {
+        if (name == QLatin1String("screensaver"))
+            panel.window().saveScreen();
+        QCOMPARE(panel.screenName(), name);
+        BaseFrame *screen = panel.screen();
+        QCOMPARE(panel.widget<QLabel>("lblLogo")->isVisibleTo(screen), logo);
+        QCOMPARE(panel.widget<QLabel>("lblDoorname")->text(), door);
+        QVERIFY(panel.widget<QLabel>("lblDoorname")->isVisibleTo(screen));
+    }
+}
+
+// The start screen registers no header: its user and message buttons and
+// fire label, built disabled, never show, even with an event waiting and
+// somebody logged in.
+void TestBaseFrame::startScreenHeaderNeverShows()
+{
+    PanelHarness panel;
+    panel.send('i', Frames::info({{7, 0x00}}));
+    panel.setLevel(3);
+    panel.window().blinkEvent();
+    panel.window().blinkEvent();
+
+    for (const QString &name : {QStringLiteral("start"), QStringLiteral("screensaver")}) {
+        if (name == QLatin1String("screensaver"))
+            panel.window().saveScreen();
+        BaseFrame *screen = panel.screen();
+        QCOMPARE(screen->objectName(), name);
+        QCOMPARE(screen->doorControl->eventsSeen, quint8(0));
+        for (const char *widget : {"btnMessage", "btnUser", "lblFire"}) {
+            QWidget *child = panel.widget<QWidget>(widget);
+            QVERIFY2(child, widget);
+            QVERIFY2(!child->isVisibleTo(screen), widget);
+        }
+        QCOMPARE(panel.widget<QWidget>("btnMessage")->styleSheet(), QString("background-color: yellow; font-weight: bold"));
+        QVERIFY(panel.widget<QWidget>("pushButton")->isVisibleTo(screen));
+    }
+}
+
+// -- helpers for the screens -------------------------------------------------
+
+void TestBaseFrame::highlighted_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<QString>("off");
+
+    QTest::newRow("empty") << "" << "; background-color: lime" << "";
+    QTest::newRow("a style") << "color: black" << "color: black; background-color: lime" << "color: black";
+    QTest::newRow("already on") << "color: black; background-color: lime" << "color: black; background-color: lime"
+                                << "color: black";
+    QTest::newRow("other case") << "color: black; BACKGROUND-COLOR: LIME"
+                                << "color: black; BACKGROUND-COLOR: LIME; background-color: lime"
+                                << "color: black; BACKGROUND-COLOR: LIME";
+}
+
+void TestBaseFrame::highlighted()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, on);
+    QFETCH(QString, off);
+
+    QPushButton button;
+    button.setStyleSheet(before);
+    HeaderFrame::setHighlighted(&button, true);
+    HeaderFrame::setHighlighted(&button, true);
+    QCOMPARE(button.styleSheet(), on);
+    HeaderFrame::setHighlighted(&button, false);
+    QCOMPARE(button.styleSheet(), off);
+    HeaderFrame::setHighlighted(&button, false);
+    QCOMPARE(button.styleSheet(), off);
+}
+
+void TestBaseFrame::styleFlagRemovesEveryCopy()
+{
+    QLabel label;
+    label.setStyleSheet("color: red; font-size: 9pt; font-size: 9pt");
+    HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", false);
+    QCOMPARE(label.styleSheet(), QString("color: red"));
+    HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", true);
+    QCOMPARE(label.styleSheet(), QString("color: red; font-size: 9pt"));
+}
+
+void TestBaseFrame::hideDisabledChildren()
+{
+    BareFrame frame;
+    auto *enabled = new QPushButton(&frame);
+    auto *disabled = new QPushButton(&frame);
+    disabled->setEnabled(false);
+    auto *disabledLabel = new QLabel(&frame);
+    disabledLabel->setEnabled(false);
+    auto *container = new QWidget(&frame);
+    auto *disabledInside = new QPushButton(container);
+    disabledInside->setEnabled(false);
+    auto *disabledContainer = new QWidget(&frame);
+    disabledContainer->setEnabled(false);
+    auto *insideDisabled = new QPushButton(disabledContainer);
+
+    frame.hideDisabledChildren();
+    QVERIFY(enabled->isVisibleTo(&frame));
+    QVERIFY(!disabled->isVisibleTo(&frame));
+    QVERIFY(!disabledLabel->isVisibleTo(&frame));
+    QVERIFY(container->isVisibleTo(&frame));
+    QVERIFY(disabledInside->isVisibleTo(&frame));
+    QVERIFY(!disabledContainer->isVisibleTo(&frame));
+    QVERIFY(insideDisabled->isVisibleTo(disabledContainer));
+
+    // Hidden for good: a refresh does not bring them back.
+    frame.refresh(BaseFrame::LevelAdmin, true);
+    QVERIFY(!disabled->isVisibleTo(&frame));
+}
+
+void TestBaseFrame::messageButtonClicked_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("goesToLog");
+
+    QTest::newRow("main door screen") << "standard" << true;
+    QTest::newRow("utilities") << "utilities" << true;
+    QTest::newRow("log screen") << "eventlog" << false;
+}
+
+void TestBaseFrame::messageButtonClicked()
+{
+    QFETCH(QString, screen);
+    QFETCH(bool, goesToLog);
+
+    HeaderFrame frame;
+    frame.setObjectName(screen);
+    QSignalSpy segue(&frame, &BaseFrame::segue);
+    frame.on_btnMessage_clicked();
+    QCOMPARE(segue.count(), goesToLog ? 1 : 0);
+    if (goesToLog)
+        QCOMPARE(segue.at(0), (QVariantList{QString("eventlog"), false}));
+}
+
+void TestBaseFrame::userButtonClicked()
+{
+    HeaderFrame frame;
+    QSignalSpy login(&frame, &BaseFrame::newAuthLevel);
+    frame.on_btnUser_clicked();
+    QCOMPARE(login.count(), 1);
+    QCOMPARE(login.at(0).at(0).value<BaseFrame::auth_level>(), BaseFrame::LevelStandard);
+}
+
+QTEST_MAIN(TestBaseFrame)
+#include "tst_baseframe.moc"
