@@ -1,0 +1,503 @@
+// End-to-end tests of the real panel program.
+//
+// Each case wires a fresh panel to a simulated door controller the way the
+// panel meets a real one: the panel opens "COM1", which is /dev/COM1, a link
+// to one end of a socat pseudo-terminal pair; doorsim plays the controller on
+// the other end and logs every frame the panel sends.  The panel runs on a
+// virtual 240 x 320 X screen and is touched with real mouse clicks.  The
+// periodic records of the simulator stay paused: the test makes the
+// controller speak ("tick"), so what the panel may send, and when, is exact.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString Com1 = QStringLiteral("/dev/COM1");
+
+const QString ConfigRequest = QStringLiteral("21 02 76 99");
+const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
+
+// Screen point of the start screen's "Touch here to continue!" button.
+const QPoint StartButton(120, 205);
+
+bool pathExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// A controller frame as hex text: '?', N, type, payload, sum (+ sumError).
+QString controllerFrame(char type, const QByteArray &payload, int sumError = 0)
+{
+    QByteArray frame;
+    frame.append('?');
+    frame.append(static_cast<char>(payload.size() + 2));
+    frame.append(type);
+    frame.append(payload);
+    quint8 sum = 0;
+    for (char byte : frame)
+        sum += static_cast<quint8>(byte);
+    frame.append(static_cast<char>(sum + sumError));
+    return QString::fromLatin1(frame.toHex(' '));
+}
+
+// A minimal information record the panel accepts.
+QByteArray infoRecord()
+{
+    QByteArray record(28, '\0');
+    record[0] = 0x18;
+    record[7] = 0x18;
+    return record;
+}
+
+// A serial port that ends with its program, killed by a signal, leaves its
+// lock file behind: remove the panel's when it names the panel we ran.
+void removePortLock(qint64 pid)
+{
+    const QStringList lockDirectories = {QStringLiteral("/var/lock"), QStringLiteral("/etc/locks"),
+                                         QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),
+                                         QDir::tempPath()};
+    for (const QString &directory : lockDirectories) {
+        QFile lock(QDir(directory).filePath(QStringLiteral("LCK..COM1")));
+        if (lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == pid) {
+            lock.close();
+            lock.remove();
+        }
+    }
+}
+
+void stop(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+// For helpers that compare: a failed comparison inside ends the test case.
+#define CHECKED(...) \
+    do { \
+        __VA_ARGS__; \
+        if (QTest::currentTestFailed()) \
+            return; \
+    } while (false)
+
+// Lets the event loop run until `done` holds or `ms` have passed.
+template <typename Condition>
+bool waitFor(Condition done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_e2e : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void nothingSentBeforeControllerSpeaks();
+    void configurationRequest_data();
+    void configurationRequest();
+    void requestLeavesOnlyWithFrameEndingBuffer_data();
+    void requestLeavesOnlyWithFrameEndingBuffer();
+    void startButtonLeadsToModeRequest();
+    void secondStartExitsAtOnce();
+
+private:
+    void startRig(const QStringList &simulatorOptions = {});
+    void startPanel(QProcess &panel, const QString &workingDirectory);
+    bool waitForWindow(const QProcess &panel);
+    bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
+    void simulator(const QString &command);
+    void tick();
+    int recordsTaken();
+    QStringList framesSent();
+    void expectFrames(const QStringList &expected);
+    void removeOurCom1();
+
+    QProcess xvfb;
+    QString display;
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QProcess socat;
+    QProcess sim;
+    QProcess panel;
+    QString com1Target; // where our /dev/COM1 points, once socat has made it
+    qint64 panelPid = 0;
+};
+
+void tst_e2e::initTestCase()
+{
+    for (const char *tool : {"socat", "Xvfb", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps installs it)").arg(tool)));
+    }
+    if (::access("/dev", W_OK) != 0)
+        QSKIP("creating the link /dev/COM1 needs root");
+    QVERIFY2(QFileInfo(QStringLiteral(PANEL_EXECUTABLE)).isExecutable(), PANEL_EXECUTABLE);
+    QVERIFY2(QFileInfo(QStringLiteral(DOORSIM_EXECUTABLE)).isExecutable(), DOORSIM_EXECUTABLE);
+
+    // Xvfb picks a free display itself and tells its number on stdout.
+    // -noreset: the server must not reset between cases, when its last
+    // client, the panel, goes.
+    xvfb.start(QStringLiteral("Xvfb"),
+               QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                           QStringLiteral("0"), QStringLiteral("240x320x24"), QStringLiteral("-noreset"),
+                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(xvfb.waitForStarted(), "Xvfb did not start");
+    QVERIFY2(waitFor([this] { return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning; }, 10000),
+             "Xvfb did not report its display");
+    const QByteArray number = xvfb.readLine().trimmed();
+    QVERIFY2(!number.isEmpty(), qPrintable(QString::fromLocal8Bit(xvfb.readAllStandardError())));
+    display = QStringLiteral(":") + QString::fromLatin1(number);
+}
+
+void tst_e2e::init()
+{
+    const QFileInfo existing(Com1);
+    if (existing.isSymLink() && !existing.exists()
+        && existing.symLinkTarget().startsWith(QLatin1String("/dev/pts/"))) {
+        // A dangling link to a pseudo-terminal that is gone: left over by an
+        // earlier run that was killed.
+        QFile::remove(Com1);
+    } else if (pathExists(Com1)) {
+        QSKIP("/dev/COM1 exists and was not made by this test; leaving it alone "
+              "(a controller or another panel session may be using it)");
+    }
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void tst_e2e::cleanup()
+{
+    stop(panel);
+    removePortLock(panelPid);
+    panelPid = 0;
+    stop(sim);
+    stop(socat); // socat removes its links when it ends
+    removeOurCom1();
+
+    if (QTest::currentTestFailed() && dir) {
+        for (const char *name : {"frames.log", "panel.err", "sim.err", "socat.err"}) {
+            QFile file(dir->filePath(QString::fromLatin1(name)));
+            if (file.open(QIODevice::ReadOnly))
+                qInfo().noquote() << "---" << name << "\n" << file.readAll().right(4000);
+        }
+    }
+    dir.reset();
+}
+
+void tst_e2e::cleanupTestCase()
+{
+    stop(panel);
+    stop(sim);
+    stop(socat);
+    removeOurCom1();
+    stop(xvfb);
+}
+
+void tst_e2e::removeOurCom1()
+{
+    if (!com1Target.isEmpty() && QFileInfo(Com1).isSymLink() && QFileInfo(Com1).symLinkTarget() == com1Target)
+        QFile::remove(Com1);
+    com1Target.clear();
+}
+
+// socat pair with /dev/COM1 on one end, the simulator (paused) on the other,
+// and the panel in a working directory of its own.
+void tst_e2e::startRig(const QStringList &simulatorOptions)
+{
+    const QString controllerEnd = dir->filePath(QStringLiteral("controller"));
+    socat.setStandardErrorFile(dir->filePath(QStringLiteral("socat.err")));
+    socat.start(QStringLiteral("socat"),
+                {QStringLiteral("-d"), QStringLiteral("-d"),
+                 QStringLiteral("pty,raw,echo=0,link=") + Com1,
+                 QStringLiteral("pty,raw,echo=0,link=") + controllerEnd});
+    QVERIFY2(socat.waitForStarted(), "socat did not start");
+    QVERIFY2(waitFor([&] { return QFileInfo::exists(Com1) && QFileInfo::exists(controllerEnd); }, 5000),
+             "socat made no pseudo-terminal pair");
+    com1Target = QFileInfo(Com1).symLinkTarget();
+
+    sim.setStandardErrorFile(dir->filePath(QStringLiteral("sim.err")));
+    sim.start(QStringLiteral(DOORSIM_EXECUTABLE),
+              QStringList{QStringLiteral("--port"), controllerEnd, QStringLiteral("--log"),
+                          dir->filePath(QStringLiteral("frames.log")), QStringLiteral("--paused")}
+                  + simulatorOptions);
+    QVERIFY2(sim.waitForStarted(), "doorsim did not start");
+    // The simulator opens its log before its port and says so once the port is open.
+    QVERIFY2(waitFor([this] {
+                 QFile err(dir->filePath(QStringLiteral("sim.err")));
+                 return (err.open(QIODevice::ReadOnly) && err.readAll().contains("controller on"))
+                     || sim.state() == QProcess::NotRunning;
+             }, 5000) && sim.state() == QProcess::Running,
+             "doorsim did not open its port");
+
+    QDir(dir->path()).mkdir(QStringLiteral("panel"));
+    startPanel(panel, dir->filePath(QStringLiteral("panel")));
+    QVERIFY2(panel.waitForStarted(), "panel-a did not start");
+    panelPid = panel.processId();
+    QVERIFY2(waitForWindow(panel),
+             qPrintable(panel.state() == QProcess::Running
+                            ? QStringLiteral("the panel's window did not show")
+                            : QStringLiteral("the panel ended at start: %1 %2")
+                                  .arg(panel.exitStatus() == QProcess::CrashExit ? "crash" : "exit code")
+                                  .arg(panel.exitCode())));
+}
+
+void tst_e2e::startPanel(QProcess &process, const QString &workingDirectory)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workingDirectory);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(dir->filePath(QStringLiteral("panel.err")), QIODevice::Append);
+    process.start(QStringLiteral(PANEL_EXECUTABLE), {});
+}
+
+// The window is mapped (and so the port open, which happens as it shows).
+bool tst_e2e::waitForWindow(const QProcess &process)
+{
+    const QString pid = QString::number(process.processId());
+    const bool shown = waitFor([&] {
+        QByteArray windows;
+        return process.state() != QProcess::Running
+            || (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid},
+                        &windows)
+                && !windows.trimmed().isEmpty());
+    }, 15000);
+    QTest::qWait(200); // let the panel finish drawing its first screen
+    return shown && process.state() == QProcess::Running;
+}
+
+bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(5000))
+        return false;
+    if (output)
+        *output = tool.readAllStandardOutput();
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+void tst_e2e::simulator(const QString &command)
+{
+    sim.write(command.toLatin1() + '\n');
+    sim.waitForBytesWritten(1000);
+}
+
+// The panel writes the payload of each information record it takes as a
+// line of hex to its debug output: count those lines.
+int tst_e2e::recordsTaken()
+{
+    QFile err(dir->filePath(QStringLiteral("panel.err")));
+    if (!err.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression recordLine(QStringLiteral("^[0-9a-f]{56}$"));
+    int count = 0;
+    for (const QByteArray &line : err.readAll().split('\n')) {
+        if (recordLine.match(QString::fromLatin1(line)).hasMatch())
+            ++count;
+    }
+    return count;
+}
+
+// One information record from the controller, taken by the panel before
+// anything else happens.
+void tst_e2e::tick()
+{
+    const int before = recordsTaken();
+    simulator(QStringLiteral("tick"));
+    QTRY_VERIFY2_WITH_TIMEOUT(recordsTaken() > before, "the panel did not take the record", 5000);
+}
+
+// The frames the simulator received from the panel, timestamps cut off.
+QStringList tst_e2e::framesSent()
+{
+    QFile log(dir->filePath(QStringLiteral("frames.log")));
+    QStringList frames;
+    if (!log.open(QIODevice::ReadOnly))
+        return frames;
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const int space = line.indexOf(' ');
+        if (space > 0)
+            frames << QString::fromLatin1(line.mid(space + 1));
+    }
+    return frames;
+}
+
+// The controller has seen exactly `expected` so far, and nothing more follows.
+void tst_e2e::expectFrames(const QStringList &expected)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent(), expected, 2000);
+    QTest::qWait(200);
+    QCOMPARE(framesSent(), expected);
+}
+
+void tst_e2e::nothingSentBeforeControllerSpeaks()
+{
+    CHECKED(startRig());
+    QTest::qWait(1000);
+    QCOMPARE(framesSent(), QStringList());
+
+    // The link does work: the first record leaves the configuration request
+    // waiting, the second collects it.
+    CHECKED(tick());
+    CHECKED(expectFrames({}));
+    CHECKED(tick());
+    QTRY_VERIFY_WITH_TIMEOUT(!framesSent().isEmpty(), 2000);
+    QCOMPARE(framesSent().first(), ConfigRequest);
+}
+
+void tst_e2e::configurationRequest_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<int>>("requestsAfterEachRecord");
+
+    // The first record makes the request; it leaves with the second.  That
+    // record makes it again, and the block that answers the first request
+    // collects the second.  Once the block is held, no more requests.
+    QTest::newRow("answered") << QStringList() << QList<int>{0, 2, 2, 2, 2};
+    QTest::newRow("never answered: asked after every record")
+        << QStringList{QStringLiteral("--no-config")} << QList<int>{0, 1, 2, 3, 4};
+}
+
+void tst_e2e::configurationRequest()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QList<int>, requestsAfterEachRecord);
+
+    CHECKED(startRig(options));
+    for (int count : requestsAfterEachRecord) {
+        CHECKED(tick());
+        CHECKED(expectFrames(QStringList(QVector<QString>(count, ConfigRequest).toList())));
+    }
+}
+
+void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer_data()
+{
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString info = controllerFrame('i', infoRecord());
+    const QString head = info.left(8);     // "3f 1e 69": the start of a second frame
+    const QString rest = info.mid(9);      // the remaining bytes of that frame
+    const QString send = QStringLiteral("send ");
+
+    QTest::newRow("right frame ending the buffer") << QStringList{QStringLiteral("tick")}
+                                                  << QStringList{ConfigRequest};
+    QTest::newRow("right frame, then the start of another")
+        << QStringList{send + info + QLatin1Char(' ') + head} << QStringList();
+    QTest::newRow("... and the rest of that frame")
+        << QStringList{send + info + QLatin1Char(' ') + head, send + rest} << QStringList{ConfigRequest};
+    QTest::newRow("wrong sum") << QStringList{send + controllerFrame('i', infoRecord(), 1)} << QStringList();
+    QTest::newRow("right frame of an unknown type")
+        << QStringList{send + controllerFrame('x', QByteArray(1, '\x01'))} << QStringList{ConfigRequest};
+    QTest::newRow("lone plus") << QStringList{QStringLiteral("plus")} << QStringList{ConfigRequest};
+    QTest::newRow("plus ahead of a frame") << QStringList{send + QStringLiteral("2b ") + info} << QStringList();
+}
+
+// A first record leaves the configuration request waiting; then the
+// controller sends the row's bytes.  The simulator does not answer the
+// request, so each request seen is one the row's bytes let out.
+void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer()
+{
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, expected);
+
+    CHECKED(startRig({QStringLiteral("--no-config")}));
+    CHECKED(tick());
+    CHECKED(expectFrames({}));
+    for (const QString &command : commands) {
+        simulator(command);
+        QTest::qWait(150);
+    }
+    expectFrames(expected);
+}
+
+void tst_e2e::startButtonLeadsToModeRequest()
+{
+    CHECKED(startRig());
+    CHECKED(tick());
+    CHECKED(tick()); // collects the configuration request; the answer collects the next
+    CHECKED(expectFrames({ConfigRequest, ConfigRequest}));
+
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(StartButton.x()),
+                     QString::number(StartButton.y()), QStringLiteral("click"), QStringLiteral("1")}));
+    // The main door screen asks for mode 1 (no mode is active), but the
+    // request waits for the controller.
+    CHECKED(expectFrames({ConfigRequest, ConfigRequest}));
+
+    CHECKED(tick());
+    CHECKED(expectFrames({ConfigRequest, ConfigRequest, ModeOneRequest}));
+
+    // The record that collected the request still showed no mode, so the
+    // screen asks once more; the next record shows mode 1 lit and the
+    // screen is content.
+    CHECKED(tick());
+    CHECKED(expectFrames({ConfigRequest, ConfigRequest, ModeOneRequest, ModeOneRequest}));
+    CHECKED(tick());
+    CHECKED(expectFrames({ConfigRequest, ConfigRequest, ModeOneRequest, ModeOneRequest}));
+}
+
+void tst_e2e::secondStartExitsAtOnce()
+{
+    CHECKED(startRig());
+
+    QDir(dir->path()).mkdir(QStringLiteral("second"));
+    QProcess second;
+    QElapsedTimer took;
+    took.start();
+    startPanel(second, dir->filePath(QStringLiteral("second")));
+    QVERIFY(second.waitForStarted());
+    const bool ended = second.waitForFinished(5000);
+    if (!ended)
+        stop(second);
+    QVERIFY2(ended, "the second start did not end");
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(took.elapsed() < 4000, qPrintable(QStringLiteral("took %1 ms").arg(took.elapsed())));
+
+    QTest::qWait(300);
+    QCOMPARE(panel.state(), QProcess::Running);
+    // The first still serves the link.
+    CHECKED(tick());
+    CHECKED(tick());
+    QTRY_VERIFY_WITH_TIMEOUT(!framesSent().isEmpty(), 2000);
+    QCOMPARE(framesSent().first(), ConfigRequest);
+}
+
+QTEST_GUILESS_MAIN(tst_e2e)
+#include "tst_e2e.moc"
