@@ -9,6 +9,8 @@ constexpr char PanelStart = '!';
 constexpr int FrameOverhead = 2; // start byte and N: the bytes N does not count
 constexpr int ShortestFrame = 4; // start, N, type, sum
 
+QString defaultPortName = QStringLiteral("COM1");
+
 bool isHandedOn(char type)
 {
     return type == 'i' || type == 't' || type == 'v';
@@ -39,7 +41,7 @@ QByteArray panelFrame(char type, const QByteArray &payload)
 Worker::Worker(QObject *parent)
     : QObject(parent)
 {
-    serial.setPortName(QStringLiteral("COM1"));
+    serial.setPortName(defaultPortName);
     serial.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     connect(&serial, &QSerialPort::readyRead, this, &Worker::readData);
 }
@@ -48,6 +50,11 @@ void Worker::setPortName(const QString &name)
 {
     serial.close();
     serial.setPortName(name);
+}
+
+void Worker::setDefaultPortName(const QString &name)
+{
+    defaultPortName = name;
 }
 
 void Worker::openPort()

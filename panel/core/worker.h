@@ -25,9 +25,10 @@ public:
     // Called on every show of the main window; results are not looked at.
     void openPort();
 
-    // The panel always talks on "COM1"; tests put the link on a port of
-    // their own.
+    // The panel always talks on "COM1".  Tests put a link on a port of their
+    // own, or every link made from then on, so that no test opens COM1.
     void setPortName(const QString &name);
+    static void setDefaultPortName(const QString &name);
 
 signals:
     void updated(quint8 what, QByteArray raw);

@@ -20,9 +20,9 @@ PanelHarness::PanelHarness(const QByteArray &settings)
         file.open(QIODevice::WriteOnly);
         file.write(settings);
     }
+    // The window opens its port as it shows, from its constructor on.
+    Worker::setDefaultPortName(controller.devicePath());
     mainWindow = std::make_unique<MainWindow>();
-    worker().setPortName(controller.devicePath());
-    worker().openPort();
     mainWindow->show();
     if (!QTest::qWaitForWindowExposed(mainWindow.get()))
         qWarning("the main window was not shown");
