@@ -8,6 +8,8 @@
 // periodic records of the simulator stay paused: the test makes the
 // controller speak ("tick"), so what the panel may send, and when, is exact.
 
+#include "frames.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,28 +39,12 @@ bool pathExists(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// A controller frame as hex text: '?', N, type, payload, sum (+ sumError).
+// A controller frame as hex text, its sum off by `sumError`.
 QString controllerFrame(char type, const QByteArray &payload, int sumError = 0)
 {
-    QByteArray frame;
-    frame.append('?');
-    frame.append(static_cast<char>(payload.size() + 2));
-    frame.append(type);
-    frame.append(payload);
-    quint8 sum = 0;
-    for (char byte : frame)
-        sum += static_cast<quint8>(byte);
-    frame.append(static_cast<char>(sum + sumError));
+    QByteArray frame = Frames::controller(type, payload);
+    frame[frame.size() - 1] = static_cast<char>(frame.back() + sumError);
     return QString::fromLatin1(frame.toHex(' '));
-}
-
-// A minimal information record the panel accepts.
-QByteArray infoRecord()
-{
-    QByteArray record(28, '\0');
-    record[0] = 0x18;
-    record[7] = 0x18;
-    return record;
 }
 
 // A serial port that ends with its program, killed by a signal, leaves its
@@ -411,7 +397,7 @@ void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer_data()
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QStringList>("expected");
 
-    const QString info = controllerFrame('i', infoRecord());
+    const QString info = controllerFrame('i', Frames::info());
     const QString head = info.left(8);     // "3f 1e 69": the start of a second frame
     const QString rest = info.mid(9);      // the remaining bytes of that frame
     const QString send = QStringLiteral("send ");
@@ -422,7 +408,7 @@ void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer_data()
         << QStringList{send + info + QLatin1Char(' ') + head} << QStringList();
     QTest::newRow("... and the rest of that frame")
         << QStringList{send + info + QLatin1Char(' ') + head, send + rest} << QStringList{ConfigRequest};
-    QTest::newRow("wrong sum") << QStringList{send + controllerFrame('i', infoRecord(), 1)} << QStringList();
+    QTest::newRow("wrong sum") << QStringList{send + controllerFrame('i', Frames::info(), 1)} << QStringList();
     QTest::newRow("right frame of an unknown type")
         << QStringList{send + controllerFrame('x', QByteArray(1, '\x01'))} << QStringList{ConfigRequest};
     QTest::newRow("lone plus") << QStringList{QStringLiteral("plus")} << QStringList{ConfigRequest};
