@@ -42,7 +42,9 @@ QByteArray defaultConfig()
     block.replace(0, 5, "S1.0=");
     for (int at : {16, 17, 18, 19, 68, 69, 70, 71, 82, 83})
         block[at] = static_cast<char>(0xFF);
-    qToLittleEndian<quint16>(1000, block.data() + 80);
+    constexpr quint16 serviceInterval = 1000;
+    block[80] = static_cast<char>(serviceInterval & 0xFF);
+    block[81] = static_cast<char>(serviceInterval >> 8);
     return block;
 }
 
