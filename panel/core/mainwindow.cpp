@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "commandcode.h"
+
 #include <QDebug>
 #include <QPixmap>
 
@@ -8,7 +10,6 @@ namespace {
 
 constexpr int BlinkMs = 500;
 constexpr int ScreensaverMs = 300000;
-constexpr quint8 CmdRequestConfig = 100;
 constexpr int ModeSwitchSize = 4;
 
 bool startsScreensaver(const QString &name)

@@ -1,5 +1,7 @@
 #include "worker.h"
 
+#include "commandcode.h"
+
 #include <QDebug>
 
 namespace {
@@ -85,19 +87,19 @@ void Worker::sendConfiguration(QByteArray config)
 QByteArray Worker::commandFrame(quint8 code)
 {
     switch (code) {
-    case 1:   return panelFrame('c', "X");     // 21 03 63 58 DF
-    case 2:   return panelFrame('c', "\x1b");  // 21 03 63 1B A2  on / off
-    case 3:   return panelFrame('c', "D");     // 21 03 63 44 CB  deadman
-    case 4:   return panelFrame('c', "R");     // 21 03 63 52 D9  reference run
-    case 5:   return panelFrame('t', {});      // 21 02 74 97     counters request
-    case 6:   return panelFrame('c', "S");     // 21 03 63 53 DA  reset service counter
-    case 7:   return panelFrame('c', "O");     // 21 03 63 4F D6  open
-    case 8:   return panelFrame('c', "L");     // 21 03 63 4C D3  sealing
-    case 100: return panelFrame('v', {});      // 21 02 76 99     configuration request
-    default:  break;
+    case CmdX:               return panelFrame('c', "X");    // 21 03 63 58 DF
+    case CmdOnOff:           return panelFrame('c', "\x1b"); // 21 03 63 1B A2
+    case CmdDeadman:         return panelFrame('c', "D");    // 21 03 63 44 CB
+    case CmdReference:       return panelFrame('c', "R");    // 21 03 63 52 D9
+    case CmdRequestCounters: return panelFrame('t', {});     // 21 02 74 97
+    case CmdResetService:    return panelFrame('c', "S");    // 21 03 63 53 DA
+    case CmdOpen:            return panelFrame('c', "O");    // 21 03 63 4F D6
+    case CmdSealing:         return panelFrame('c', "L");    // 21 03 63 4C D3
+    case CmdRequestConfig:   return panelFrame('v', {});     // 21 02 76 99
+    default:                 break;
     }
-    if (hasSensorCommands && code >= 10 && code <= 13)
-        return panelFrame('c', QByteArray(1, static_cast<char>('1' + code - 10))); // 21 03 63 31 B8 ...
+    if (hasSensorCommands && code >= CmdSensor1 && code <= CmdSensor4) // 21 03 63 31 B8 ... 34 BB
+        return panelFrame('c', QByteArray(1, static_cast<char>('1' + code - CmdSensor1)));
     return {};
 }
 

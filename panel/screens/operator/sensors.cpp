@@ -1,14 +1,10 @@
 #include "sensors.h"
 #include "ui_sensors.h"
 
+#include "commandcode.h"
 #include "doorcontrol.h"
 
 namespace {
-
-constexpr quint8 CmdSensor1 = 10;
-constexpr quint8 CmdSensor2 = 11;
-constexpr quint8 CmdSensor3 = 12;
-constexpr quint8 CmdSensor4 = 13;
 
 // Bits 0 to 3: the controller has switched sensor 1 to 4 off.
 constexpr int SensorOffByte = 27;

@@ -1,6 +1,7 @@
 #include "standard.h"
 #include "ui_standard.h"
 
+#include "commandcode.h"
 #include "doorcontrol.h"
 #include "panelsettings.h"
 
@@ -10,7 +11,6 @@ const QString LampOn = QStringLiteral("background-color: lime;");
 
 constexpr int ModeCount = 7;
 constexpr int FallbackMode = 1;
-constexpr quint8 CmdOnOff = 2;
 
 // The group-0 bit that reports each mode; mode 7 is reported by bit 0.
 int modeBit(int mode)

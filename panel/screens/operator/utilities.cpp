@@ -1,6 +1,7 @@
 #include "utilities.h"
 #include "ui_utilities.h"
 
+#include "commandcode.h"
 #include "doorcontrol.h"
 #include "panelutilities.h"
 
@@ -10,9 +11,6 @@
 #include <QPalette>
 
 namespace {
-
-constexpr quint8 CmdOnOff = 2;
-constexpr quint8 CmdReference = 4;
 
 constexpr int BacklightLow = 40;
 constexpr int BacklightHigh = 100;
