@@ -11,7 +11,21 @@ constexpr char PanelStart = '!';
 constexpr char ControllerStart = '?';
 constexpr int InfoSize = 28;
 constexpr int ConfigSize = 100;
-constexpr int GroupZeroWord = 10; // information record bytes 10 to 13
+constexpr int GroupZeroWord = 10;   // information record bytes 10 to 13
+constexpr int GroupOneWord = 14;    // bytes 14 to 17
+constexpr int MainIoWord = 6;       // bytes 6 to 9
+constexpr int MainIoLevels = 16;    // configuration bytes 16 to 19
+constexpr int ReferenceDone = 0x05; // byte 26: no reference step in any build
+constexpr int ClosedInput = 0;
+constexpr int SealedInput = 4;
+
+const DoorBuild builds[] = {
+    // letter, type, mode masks (mode 1 first), hold-open modes, reference steps,
+    // sensor commands, open command, sealing command, lock output
+    {'a', 0x18, {0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x01}, 0x08 | 0x10, {0, 1, 2, 3, 4}, true, false, false, -1},
+    {'b', 0x24, {0x08, 0x10, 0x20, 0x40}, 0x10, {0, 1, 2}, false, true, true, 19},
+    {'c', 0x11, {0x02, 0x04, 0x08, 0x10, 0x20, 0x40}, 0x08 | 0x10, {1, 2, 3}, false, true, false, -1},
+};
 
 quint8 sumOf(const QByteArray &bytes)
 {
@@ -19,19 +33,6 @@ quint8 sumOf(const QByteArray &bytes)
     for (char byte : bytes)
         sum += static_cast<quint8>(byte);
     return sum;
-}
-
-// A door at rest: closed, reference run done, both supplies good, no mode
-// active yet (the panel asks for one).
-QByteArray defaultInfo()
-{
-    QByteArray record(InfoSize, '\0');
-    record[0] = 0x18;  // controller type
-    record[2] = 0x01;  // reference flag
-    record[6] = 0x01;  // input 0: door closed
-    record[7] = 0x18;  // both supplies good
-    record[26] = 0x05; // reference run finished
-    return record;
 }
 
 // Version text, '=', every active level 1 (active when set), a service
@@ -46,14 +47,6 @@ QByteArray defaultConfig()
     block[80] = static_cast<char>(serviceInterval & 0xFF);
     block[81] = static_cast<char>(serviceInterval >> 8);
     return block;
-}
-
-QByteArray countersRecord(qint32 a, qint32 b)
-{
-    QByteArray record(8, '\0');
-    qToLittleEndian(a, record.data());
-    qToLittleEndian(b, record.data() + 4);
-    return record;
 }
 
 // "3f 02 69" or "3f0269"; anything that is not hex digits and blanks fails.
@@ -89,15 +82,374 @@ QString setBytes(const QStringList &assignments, QByteArray *target)
     return {};
 }
 
+// "on" or "off" into `on`.
+bool parseSwitch(const QString &word, bool *on)
+{
+    if (word != QLatin1String("on") && word != QLatin1String("off"))
+        return false;
+    *on = word == QLatin1String("on");
+    return true;
+}
+
+struct NamedBit {
+    const char *name;
+    int byte;
+    int bit;
+};
+
+// Faults and warnings the console raises: information record byte and bit.
+const NamedBit faults[] = {
+    {"system", 2, 5}, {"operation", 2, 4}, {"reboot", 2, 6}, {"halt", 2, 7},
+};
+const NamedBit warnings[] = {
+    {"sensor", 2, 3}, {"service", 26, 4},
+};
+const NamedBit supplies[] = {
+    {"230v", 7, 3}, {"hp", 7, 4},
+};
+
+template <size_t N>
+const NamedBit *findBit(const NamedBit (&table)[N], const QString &name)
+{
+    for (const NamedBit &entry : table) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+const DoorBuild *DoorBuild::byName(const QString &name)
+{
+    for (const DoorBuild &build : builds) {
+        if (name.size() == 1 && name.at(0).toLower() == QLatin1Char(build.letter))
+            return &build;
+    }
+    return nullptr;
+}
+
+// A door at rest: closed (and locked where the build locks it), reference
+// run done, both supplies good, control on, no mode active yet (the panel
+// asks for one).
+DoorController::DoorController(const DoorBuild &build, bool answerConfig)
+    : build(build)
+    , answerConfig(answerConfig)
+    , infoRecord(InfoSize, '\0')
+    , configBlock(defaultConfig())
+{
+    infoRecord[0] = static_cast<char>(build.type);
+    infoRecord[26] = ReferenceDone;
+    setBit(7, 3, true); // supply "230V" good
+    setBit(7, 4, true); // supply "230V HP" good
+    setCounters(1200, 200);
+    enter(Motion::Closed);
+}
+
+QByteArray DoorController::frame(char type, const QByteArray &payload)
+{
+    QByteArray frame;
+    frame.append(ControllerStart);
+    frame.append(static_cast<char>(payload.size() + 2));
+    frame.append(type);
+    frame.append(payload);
+    frame.append(static_cast<char>(sumOf(frame)));
+    return frame;
+}
+
+QByteArray DoorController::answer(const QByteArray &frame)
+{
+    if (frame.size() < 4 || frame.at(0) != PanelStart)
+        return {};
+    const QByteArray payload = frame.mid(3, frame.size() - 4);
+    switch (frame.at(2)) {
+    case 'v':
+        return answerConfig ? DoorController::frame('v', configBlock) : QByteArray();
+    case 't':
+        return DoorController::frame('t', counterRecord);
+    case 'd':
+        if (!payload.isEmpty())
+            switchMode(static_cast<quint8>(payload.at(0)));
+        return {};
+    case 'W':
+        configBlock = payload.leftJustified(ConfigSize, '\0', true);
+        enter(door); // the closed input follows its (new) active level
+        return {};
+    case 'c':
+        if (payload.size() == 1)
+            runCommand(payload.at(0));
+        return {};
+    default:
+        return {};
+    }
+}
+
+void DoorController::runCommand(char letter)
+{
+    switch (letter) {
+    case 0x1B: // on / off
+        setBit(2, 1, !bit(2, 1));
+        break;
+    case 'D': // deadman: hold-to-run operation on / off
+        setBit(27, 0, !bit(27, 0));
+        break;
+    case 'R':
+        if (referenceStep < 0 && mayMove()) {
+            referenceStep = 0;
+            beatsLeft = ReferenceStepBeats;
+            setBit(2, 0, true);
+            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | build.referenceSteps.first());
+        }
+        break;
+    case 'S': // service done: the service count starts again
+        setCounters(qFromLittleEndian<qint32>(counterRecord.constData()),
+                    qFromLittleEndian<qint32>(counterRecord.constData()));
+        setBit(26, 4, false);
+        break;
+    case 'O':
+        if (build.openCommand)
+            startOpening();
+        break;
+    case 'L':
+        if (build.sealingCommand && door == Motion::Closed) {
+            const bool sealed = !bit(GroupOneWord, 1);
+            setBit(GroupOneWord, 1, sealed);
+            setMainIo(SealedInput, sealed);
+        }
+        break;
+    case '1': case '2': case '3': case '4': // a sensor on / off
+        if (build.sensorCommands)
+            setBit(27, letter - '1', !bit(27, letter - '1'));
+        break;
+    default: // 'X' and unknown letters: nothing
+        break;
+    }
+}
+
+// The mask lands in the group-0 word, so exactly that mode's lamp lights.
+// A mask that is no mode of this build changes nothing.
+void DoorController::switchMode(quint8 mask)
+{
+    if (!build.modeMasks.contains(mask))
+        return;
+    infoRecord.replace(GroupZeroWord, 4, QByteArray(4, '\0'));
+    infoRecord[GroupZeroWord] = static_cast<char>(mask);
+    heldOpen = (mask & build.holdOpenMasks) != 0;
+    if (heldOpen)
+        startOpening();
+}
+
+void DoorController::beat()
+{
+    if (!mayMove() || (door == Motion::Closed && referenceStep < 0) || --beatsLeft > 0)
+        return;
+    if (referenceStep >= 0) {
+        if (++referenceStep < build.referenceSteps.size()) {
+            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | build.referenceSteps.at(referenceStep));
+            beatsLeft = ReferenceStepBeats;
+        } else {
+            referenceStep = -1;
+            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | ReferenceDone);
+            setBit(2, 0, false);
+            enter(Motion::Closed);
+        }
+        return;
+    }
+    switch (door) {
+    case Motion::Closed:
+        break;
+    case Motion::Opening:
+        enter(Motion::Open);
+        break;
+    case Motion::Open:
+        if (heldOpen)
+            beatsLeft = 1;
+        else
+            enter(Motion::Closing);
+        break;
+    case Motion::Closing:
+        enter(Motion::Closed);
+        break;
+    }
+}
+
+bool DoorController::mayMove() const
+{
+    const bool faulted = (static_cast<quint8>(infoRecord.at(2)) & 0xF0) || bit(3, 7);
+    const bool safetyStop = bit(5, 5); // bit 13 of bytes 4 to 5
+    return !bit(2, 1) && !faulted && !safetyStop;
+}
+
+void DoorController::startOpening()
+{
+    if (!mayMove() || referenceStep >= 0)
+        return;
+    if (door == Motion::Closed || door == Motion::Closing)
+        enter(Motion::Opening);
+    else if (door == Motion::Open)
+        beatsLeft = OpenBeats;
+}
+
+void DoorController::startClosing()
+{
+    if (mayMove() && (door == Motion::Open || door == Motion::Opening))
+        enter(Motion::Closing);
+}
+
+void DoorController::enter(Motion motion)
+{
+    door = motion;
+    setBit(3, 1, motion == Motion::Opening);
+    setBit(3, 2, motion == Motion::Closing);
+    setMainIo(ClosedInput, motion == Motion::Closed);
+    if (build.lockOutput >= 0)
+        setMainIo(build.lockOutput, motion == Motion::Closed);
+    if (motion != Motion::Closed && build.sealingCommand) {
+        setBit(GroupOneWord, 1, false);
+        setMainIo(SealedInput, false);
+    }
+    switch (motion) {
+    case Motion::Closed: beatsLeft = 0; break;
+    case Motion::Opening: beatsLeft = OpeningBeats; break;
+    case Motion::Open: beatsLeft = OpenBeats; break;
+    case Motion::Closing: beatsLeft = ClosingBeats; break;
+    }
+}
+
+bool DoorController::bit(int byte, int bit) const
+{
+    return (static_cast<quint8>(infoRecord.at(byte)) >> bit) & 1;
+}
+
+void DoorController::setBit(int byte, int bit, bool on)
+{
+    const quint8 mask = static_cast<quint8>(1u << bit);
+    const quint8 value = static_cast<quint8>(infoRecord.at(byte));
+    infoRecord[byte] = static_cast<char>(on ? value | mask : value & ~mask);
+}
+
+// A main I/O bit at its active level (from the configuration block) when
+// `active`, at the other level when not.
+void DoorController::setMainIo(int bit, bool active)
+{
+    const bool level = (static_cast<quint8>(configBlock.at(MainIoLevels + bit / 8)) >> (bit % 8)) & 1;
+    setBit(MainIoWord + bit / 8, bit % 8, active == level);
+}
+
+void DoorController::setCounters(qint32 a, qint32 b)
+{
+    counterRecord = QByteArray(8, '\0');
+    qToLittleEndian(a, counterRecord.data());
+    qToLittleEndian(b, counterRecord.data() + 4);
+}
+
+QString DoorController::commandHelp()
+{
+    return QStringLiteral(
+        "  open                       open the door once (as its push button would)\n"
+        "  close                      close an open door now\n"
+        "  fault system|operation|reboot|halt on|off\n"
+        "                             system failure, fault on operation, fault on\n"
+        "                             reboot, emergency halt\n"
+        "  warning sensor|service on|off\n"
+        "                             sensor / switch error, service needed\n"
+        "  supply 230v|hp ok|error    the supplies \"230V\" and \"230V HP\"\n"
+        "  safetystop on|off          the safety stop\n"
+        "  nosafety on|off            \"No safety\"\n"
+        "  control on|off             the door control on or off\n"
+        "  holdtorun on|off           hold-to-run operation (build A: sensor 1 off)\n"
+        "  input <bit> on|off         main I/O bit 0 to 31 at its active level or not\n"
+        "                             (b: 4 seaworthy, 5 fire, 9 security system, 19 locked)\n"
+        "  info 02=01 1b=01           set information record bytes (index=value, hex)\n"
+        "  config 10=00               set configuration block bytes (index=value, hex)\n"
+        "  counters 1200 200          set the two counters of the counters record\n");
+}
+
+QString DoorController::command(const QString &line)
+{
+    QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {};
+    const QString verb = words.takeFirst();
+    bool on = false;
+    const bool switched = words.size() == 1 ? parseSwitch(words[0], &on)
+                        : words.size() == 2 ? parseSwitch(words[1], &on) : false;
+
+    if (verb == QLatin1String("info"))
+        return setBytes(words, &infoRecord);
+    if (verb == QLatin1String("config"))
+        return setBytes(words, &configBlock);
+    if (verb == QLatin1String("counters") && words.size() == 2) {
+        bool aOk = false, bOk = false;
+        const qint32 a = words[0].toInt(&aOk);
+        const qint32 b = words[1].toInt(&bOk);
+        if (!aOk || !bOk)
+            return QStringLiteral("counters take two numbers");
+        setCounters(a, b);
+        return {};
+    }
+    if (verb == QLatin1String("open") && words.isEmpty()) {
+        if (!mayMove() || referenceStep >= 0)
+            return QStringLiteral("the door may not move now (control off, fault, safety stop or reference run)");
+        startOpening();
+        return {};
+    }
+    if (verb == QLatin1String("close") && words.isEmpty()) {
+        if (heldOpen)
+            return QStringLiteral("the chosen mode holds the door open");
+        startClosing();
+        return {};
+    }
+    const NamedBit *named = nullptr;
+    if (words.size() == 2 && switched) {
+        if (verb == QLatin1String("fault"))
+            named = findBit(faults, words[0]);
+        else if (verb == QLatin1String("warning"))
+            named = findBit(warnings, words[0]);
+        if (named) {
+            setBit(named->byte, named->bit, on);
+            return {};
+        }
+    }
+    if (verb == QLatin1String("supply") && words.size() == 2 && (named = findBit(supplies, words[0]))
+        && (words[1] == QLatin1String("ok") || words[1] == QLatin1String("error"))) {
+        setBit(named->byte, named->bit, words[1] == QLatin1String("ok"));
+        return {};
+    }
+    if (words.size() == 1 && switched) {
+        if (verb == QLatin1String("safetystop")) {
+            setBit(5, 5, on);
+            return {};
+        }
+        if (verb == QLatin1String("nosafety")) {
+            setBit(2, 2, on);
+            return {};
+        }
+        if (verb == QLatin1String("control")) {
+            setBit(2, 1, !on);
+            return {};
+        }
+        if (verb == QLatin1String("holdtorun")) {
+            setBit(27, 0, on);
+            return {};
+        }
+    }
+    if (verb == QLatin1String("input") && words.size() == 2 && switched) {
+        bool ok = false;
+        const int bit = words[0].toInt(&ok);
+        if (!ok || bit < 0 || bit > 31)
+            return QStringLiteral("input takes a bit from 0 to 31");
+        setMainIo(bit, on);
+        return {};
+    }
+    return QStringLiteral("unknown command '%1'").arg(line.simplified());
+}
 
 DoorSim::DoorSim(const Options &options, QFile *log, QObject *parent)
     : QObject(parent)
     , options(options)
+    , controller(*options.build, options.answerConfig)
     , log(log)
-    , info(defaultInfo())
-    , config(defaultConfig())
-    , counters(countersRecord(1200, 200))
 {
     port.setPortName(options.port);
     port.setBaudRate(QSerialPort::Baud57600);
@@ -118,6 +470,19 @@ bool DoorSim::start(QString *error)
     return true;
 }
 
+QString DoorSim::commandHelp()
+{
+    return DoorController::commandHelp()
+        + QStringLiteral(
+            "  pause | resume             stop or restart the periodic records (and the door)\n"
+            "  interval 100               pace of the periodic records in ms\n"
+            "  tick                       one beat of the door and one information record now\n"
+            "  frame i 18 00 01           send a controller frame of that type and payload\n"
+            "  send 3f 02 69 aa           send raw bytes (hex)\n"
+            "  plus                       send a lone '+'\n"
+            "  quit\n");
+}
+
 QString DoorSim::command(const QString &line)
 {
     QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -126,19 +491,6 @@ QString DoorSim::command(const QString &line)
     const QString verb = words.takeFirst();
     QByteArray bytes;
 
-    if (verb == QLatin1String("info"))
-        return setBytes(words, &info);
-    if (verb == QLatin1String("config"))
-        return setBytes(words, &config);
-    if (verb == QLatin1String("counters") && words.size() == 2) {
-        bool aOk = false, bOk = false;
-        const qint32 a = words[0].toInt(&aOk);
-        const qint32 b = words[1].toInt(&bOk);
-        if (!aOk || !bOk)
-            return QStringLiteral("counters take two numbers");
-        counters = countersRecord(a, b);
-        return {};
-    }
     if (verb == QLatin1String("pause") && words.isEmpty()) {
         pace.stop();
         return {};
@@ -169,14 +521,14 @@ QString DoorSim::command(const QString &line)
     }
     if (verb == QLatin1String("frame") && !words.isEmpty() && words[0].size() == 1
         && parseHex(words.mid(1).join(QLatin1Char(' ')), &bytes)) {
-        sendFrame(words[0].at(0).toLatin1(), bytes);
+        sendRaw(DoorController::frame(words[0].at(0).toLatin1(), bytes));
         return {};
     }
     if (verb == QLatin1String("quit") && words.isEmpty()) {
         emit quitRequested();
         return {};
     }
-    return QStringLiteral("unknown command '%1'").arg(line.simplified());
+    return controller.command(line);
 }
 
 void DoorSim::readPanel()
@@ -202,43 +554,10 @@ void DoorSim::readPanel()
             continue;
         }
         logLine(frame);
-        handleFrame(frame);
+        const QByteArray reply = controller.answer(frame);
+        if (!reply.isEmpty())
+            sendRaw(reply);
     }
-}
-
-void DoorSim::handleFrame(const QByteArray &frame)
-{
-    const char type = frame.at(2);
-    const QByteArray payload = frame.mid(3, frame.size() - 4);
-    switch (type) {
-    case 'v':
-        if (options.answerConfig)
-            sendFrame('v', config);
-        break;
-    case 't':
-        sendFrame('t', counters);
-        break;
-    case 'd':
-        // The mode mask lands in the group-0 word, so exactly that mode lights.
-        info.replace(GroupZeroWord, 4, payload.leftJustified(4, '\0', true));
-        break;
-    case 'W':
-        config = payload.leftJustified(ConfigSize, '\0', true);
-        break;
-    default: // commands: only logged
-        break;
-    }
-}
-
-void DoorSim::sendFrame(char type, const QByteArray &payload)
-{
-    QByteArray frame;
-    frame.append(ControllerStart);
-    frame.append(static_cast<char>(payload.size() + 2));
-    frame.append(type);
-    frame.append(payload);
-    frame.append(static_cast<char>(sumOf(frame)));
-    sendRaw(frame);
 }
 
 void DoorSim::sendRaw(const QByteArray &bytes)
@@ -248,7 +567,8 @@ void DoorSim::sendRaw(const QByteArray &bytes)
 
 void DoorSim::sendInfo()
 {
-    sendFrame('i', info);
+    controller.beat();
+    sendRaw(DoorController::frame('i', controller.info()));
 }
 
 void DoorSim::logLine(const QByteArray &bytes, const char *note)

@@ -1,19 +1,9 @@
-// doorsim: plays the door controller on a serial port.
+// doorsim: plays the door controller of door build A, B or C on a serial port.
 //
-//     doorsim --port /tmp/link/controller [--interval 200] [--log frames.log]
-//             [--no-config] [--paused] [--quiet]
+//     doorsim --port /tmp/link/controller [--build a|b|c] [--interval 200]
+//             [--log frames.log] [--no-config] [--paused] [--quiet]
 //
-// Control lines on stdin, one command a line:
-//     info 02=01 1b=01      set information record bytes (index=value, hex)
-//     config 10=00          set configuration block bytes (index=value, hex)
-//     counters 1200 200     set the two counters of the counters record
-//     pause | resume        stop or restart the periodic records
-//     interval 100          pace of the periodic records in ms
-//     tick                  send one information record now
-//     frame i 18 00 01      send a controller frame of that type and payload
-//     send 3f 02 69 aa      send raw bytes (hex)
-//     plus                  send a lone '+'
-//     quit
+// Console commands on stdin, one a line: `doorsim --help` lists them.
 
 #include "doorsim.h"
 
@@ -96,11 +86,17 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("doorsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays the door controller on a serial port. Control commands are read from stdin."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the door controller of door build A, B or C on a serial port: it sends an "
+                       "information record at a steady pace, answers every request of the panel and moves "
+                       "the door by one beat per record.\n\nConsole commands, one a line on stdin:\n")
+        + DoorSim::commandHelp());
     parser.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Serial port to use."),
                                         QStringLiteral("path"));
+    const QCommandLineOption buildOption(QStringLiteral("build"),
+                                         QStringLiteral("The door build whose controller to play: a, b or c."),
+                                         QStringLiteral("letter"), QStringLiteral("a"));
     const QCommandLineOption intervalOption(QStringLiteral("interval"),
                                             QStringLiteral("Pace of the information records."),
                                             QStringLiteral("ms"), QStringLiteral("200"));
@@ -112,7 +108,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption pausedOption(QStringLiteral("paused"),
                                           QStringLiteral("Start with the periodic records paused."));
     const QCommandLineOption quietOption(QStringLiteral("quiet"), QStringLiteral("No start-up notice."));
-    parser.addOptions({portOption, intervalOption, logOption, noConfigOption, pausedOption, quietOption});
+    parser.addOptions({portOption, buildOption, intervalOption, logOption, noConfigOption, pausedOption, quietOption});
     parser.process(app);
 
     DoorSim::Options options;
@@ -121,6 +117,11 @@ int main(int argc, char *argv[])
     options.intervalMs = parser.value(intervalOption).toInt(&intervalOk);
     options.answerConfig = !parser.isSet(noConfigOption);
     options.paused = parser.isSet(pausedOption);
+    options.build = DoorBuild::byName(parser.value(buildOption));
+    if (!options.build) {
+        std::fprintf(stderr, "doorsim: --build takes a, b or c\n");
+        return 2;
+    }
     if (options.port.isEmpty() || !intervalOk || options.intervalMs < 1) {
         std::fprintf(stderr, "doorsim: --port is required and --interval must be a positive number\n");
         return 2;
@@ -152,6 +153,8 @@ int main(int argc, char *argv[])
     if (!parser.isSet(quietOption)) {
         std::fprintf(stderr, "doorsim: controller on %s, a record every %d ms%s\n", qPrintable(options.port),
                      options.intervalMs, options.paused ? " (paused)" : "");
+        std::fprintf(stderr, "doorsim: build %c controller; type commands here ('doorsim --help' lists them)\n",
+                     options.build->letter);
     }
     return app.exec();
 }
