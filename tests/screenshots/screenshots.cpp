@@ -1,10 +1,12 @@
-// Renders every screen of build A's screen stack, the passcode keypad and
-// the on-screen keyboard to a 240 x 320 picture named after the screen.
+// Renders every screen of build A's screen stack, the passcode keypad, the
+// value-adjust dialog and the on-screen keyboard, each to a 240 x 320
+// picture named after the screen.
 //
 // The main window is the real one, fed a plausible door state.  Every page
 // of the screen stack is pictured, so a new screen joins by being added to
 // the stack.
 
+#include "adjust.h"
 #include "fakepanelutilities.h"
 #include "mainwindow.h"
 #include "panelharness.h"
@@ -116,6 +118,18 @@ int main(int argc, char *argv[])
         Password keypad(stack->currentWidget());
         toPanelSize(keypad);
         ok = save(keypad.grab(), QStringLiteral("password"), PanelSize, err) && ok;
+        ++written;
+    }
+
+    {
+        AdjustParam param;
+        param.label = QStringLiteral("Open slow distance [%]");
+        param.divisor = 10;
+        param.max = 1000;
+        param.value = 155;
+        Adjust dialog(&param, stack->currentWidget());
+        toPanelSize(dialog);
+        ok = save(dialog.grab(), QStringLiteral("adjust"), PanelSize, err) && ok;
         ++written;
     }
 
