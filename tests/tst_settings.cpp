@@ -1,3 +1,5 @@
+#include "adjust.h"
+#include "fakepanelclock.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "textedit.h"
@@ -10,7 +12,7 @@
 #include <QTimer>
 
 // The settings menu, the layout screen with the settings file it writes,
-// and the on-screen keyboard.
+// the on-screen keyboard, and the date-and-time screen on the clock's double.
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ private slots:
     void settingsFile();
     void keyboard_data();
     void keyboard();
+    void setClock_data();
+    void setClock();
 };
 
 namespace {
@@ -204,6 +208,59 @@ void TestSettings::keyboard()
     typeOnKeyboard(keys);
     QCOMPARE(keyboard.exec(), result);
     QCOMPARE(keyboard.text(), text);
+}
+
+// Rows: the clock when the button is pressed, the button, the dialog's
+// buttons, the clock when the dialog closes, the time set (invalid: none).
+void TestSettings::setClock_data()
+{
+    QTest::addColumn<QDateTime>("pressed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QDateTime>("closed");
+    QTest::addColumn<QDateTime>("set");
+
+    const auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s)); };
+    const QDateTime pressed = at(2026, 3, 14, 9, 26, 53);
+    QTest::newRow("minute, seconds at Enter") << pressed << "btnSetMinute" << QStringList{"btn1p", "btnEnter"}
+                                              << at(2026, 3, 14, 9, 28, 5) << at(2026, 3, 14, 9, 27, 5);
+    QTest::newRow("hour") << pressed << "btnSetHour" << QStringList{"btn10p", "btn1n", "btnEnter"} << pressed << at(2026, 3, 14, 18, 26, 53);
+    QTest::newRow("month") << pressed << "btnSetMonth" << QStringList{"btn10p", "btnEnter"} << pressed << at(2026, 12, 14, 9, 26, 53);
+    QTest::newRow("year at its limit") << pressed << "btnSetYear" << QStringList{"btn10p", "btn10p", "btn10p", "btn10p", "btn10p", "btn10p", "btn10p", "btn10p", "btnEnter"}
+                                       << pressed << at(2100, 3, 14, 9, 26, 53);
+    QTest::newRow("29 February 2028") << at(2028, 2, 19, 9, 0, 0) << "btnSetDay" << QStringList{"btn10p", "btnEnter"}
+                                      << at(2028, 2, 19, 9, 0, 0) << at(2028, 2, 29, 9, 0, 0);
+    QTest::newRow("31 February refused") << at(2026, 2, 28, 9, 0, 0) << "btnSetDay" << QStringList{"btn10p", "btnEnter"}
+                                         << at(2026, 2, 28, 9, 0, 0) << QDateTime();
+    QTest::newRow("back") << pressed << "btnSetDay" << QStringList{"btn1p", "btnBack"} << pressed << QDateTime();
+    QTest::newRow("Enter alone") << pressed << "btnSetDay" << QStringList{"btnEnter"} << pressed << QDateTime();
+}
+
+void TestSettings::setClock()
+{
+    QFETCH(QDateTime, pressed);
+    QFETCH(QString, button);
+    QFETCH(QStringList, steps);
+    QFETCH(QDateTime, closed);
+    QFETCH(QDateTime, set);
+
+    FakePanelClock::setTimes().clear();
+    FakePanelClock::now() = pressed;
+    PanelHarness panel;
+    panel.setLevel(1);
+    panel.segue(QStringLiteral("setdatetime"));
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<Adjust *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (const QString &step : steps) {
+            if (step == QLatin1String("btnEnter"))
+                FakePanelClock::now() = closed;
+            QTest::mouseClick(dialog->findChild<QAbstractButton *>(step), Qt::LeftButton);
+        }
+    });
+    panel.click(button);
+    QCOMPARE(FakePanelClock::setTimes(), set.isValid() ? QList<QDateTime>{set} : QList<QDateTime>{});
 }
 
 QTEST_MAIN(TestSettings)
