@@ -67,6 +67,11 @@ void BaseFrame::hideDisabledChildren()
     }
 }
 
+void BaseFrame::setShown(QWidget *widget, bool on)
+{
+    widget->setVisible(on && widget->isEnabled());
+}
+
 void BaseFrame::setStyleFlag(QWidget *widget, const QString &fragment, bool on)
 {
     QString style = widget->styleSheet();

@@ -72,6 +72,9 @@ protected:
 
     static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
     static void setHighlighted(QWidget *widget, bool on);
+    // Shows a widget when `on`, unless the form built it disabled: then it
+    // stays hidden at every level.
+    static void setShown(QWidget *widget, bool on);
 
 private:
     void refreshStatusLine();

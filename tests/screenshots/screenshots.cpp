@@ -1,14 +1,17 @@
-// Renders every screen of build A's screen stack, and the passcode keypad,
-// to a 240 x 320 picture named after the screen.
+// Renders every screen of build A's screen stack, the passcode keypad, the
+// value-adjust dialog and the on-screen keyboard, each to a 240 x 320
+// picture named after the screen.
 //
 // The main window is the real one, fed a plausible door state.  Every page
 // of the screen stack is pictured, so a new screen joins by being added to
 // the stack.
 
+#include "adjust.h"
 #include "fakepanelutilities.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "password.h"
+#include "textedit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,10 +92,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // Screens for logged-in users only are pictured as an Admin sees them.
+    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout")};
+
     bool ok = true;
     int written = 0;
     for (int page = 0; page < stack->count(); ++page) {
         const QString name = stack->widget(page)->objectName();
+        panel.setLevel(loggedIn.contains(name) ? BaseFrame::LevelAdmin : BaseFrame::LevelStandard);
         feed(name);
         window.segue(name);
         feed(name);
@@ -111,6 +118,27 @@ int main(int argc, char *argv[])
         Password keypad(stack->currentWidget());
         toPanelSize(keypad);
         ok = save(keypad.grab(), QStringLiteral("password"), PanelSize, err) && ok;
+        ++written;
+    }
+
+    {
+        AdjustParam param;
+        param.label = QStringLiteral("Open slow distance [%]");
+        param.divisor = 10;
+        param.max = 1000;
+        param.value = 155;
+        Adjust dialog(&param, stack->currentWidget());
+        toPanelSize(dialog);
+        ok = save(dialog.grab(), QStringLiteral("adjust"), PanelSize, err) && ok;
+        ++written;
+    }
+
+    {
+        panel.setLevel(BaseFrame::LevelAdmin);
+        window.segue(QStringLiteral("layout"));
+        Textedit keyboard(QStringLiteral("Doorname"), stack->currentWidget());
+        toPanelSize(keyboard);
+        ok = save(keyboard.grab(), QStringLiteral("textedit"), PanelSize, err) && ok;
         ++written;
     }
 

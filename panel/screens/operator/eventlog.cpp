@@ -1,6 +1,7 @@
 #include "eventlog.h"
 #include "ui_eventlog.h"
 
+#include "arrowglyphs.h"
 #include "doorcontrol.h"
 
 #include <QScrollBar>
@@ -21,6 +22,10 @@ Eventlog::Eventlog(QWidget *parent)
     ui->setupUi(this);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
+    ArrowGlyphs::setArrows(ui->btnFirstLine, ArrowGlyphs::Up, 2);
+    ArrowGlyphs::setArrows(ui->btnLineUp, ArrowGlyphs::Up, 1);
+    ArrowGlyphs::setArrows(ui->btnLineDown, ArrowGlyphs::Down, 1);
+    ArrowGlyphs::setArrows(ui->btnLastLine, ArrowGlyphs::Down, 2);
 }
 
 Eventlog::~Eventlog()

@@ -1,0 +1,53 @@
+#ifndef SETTINGS_H
+#define SETTINGS_H
+
+#include "baseframe.h"
+
+#include <QPair>
+#include <QVector>
+
+class QAbstractButton;
+
+namespace Ui {
+class Settings;
+}
+
+// The settings menu: the way to the parameter screens, the date and time,
+// the header layout and the sensors, for logged-in users only.  At level 0
+// it leaves itself at once.
+//
+// Which button leads where, and from which level, is each door build's own
+// table; a build without a screen leaves its button out of the form and the
+// table.  The Deadman button shows to logged-in users unless the build's
+// form has it disabled.
+class Settings : public BaseFrame
+{
+    Q_OBJECT
+
+public:
+    struct Entry {
+        const char *button;         // object name of the menu button
+        const char *screen;         // the screen it leads to
+        BaseFrame::auth_level minLevel;
+    };
+
+    explicit Settings(QWidget *parent = nullptr);
+    ~Settings() override;
+
+protected:
+    void refreshScreen(BaseFrame::auth_level level, bool entered) override;
+
+private slots:
+    void on_btnBack_clicked();
+    void on_btnDeadman_clicked();
+
+private:
+    // Per door build: the menu's entries.
+    static const QVector<Entry> entries;
+
+    Ui::Settings *ui;
+    // The form's entry buttons with the level each needs.
+    QVector<QPair<QAbstractButton *, BaseFrame::auth_level>> entryButtons;
+};
+
+#endif // SETTINGS_H
