@@ -115,7 +115,7 @@ private slots:
     void configRequest_data();
     void configRequest();
     void noConfigRequestOnceHeld();
-    void configRequestReplacesModeRequest();
+    void configRequestKeepsModeRequest();
     void modeRequestLeavesWithInfoFrame();
 
     void login();
@@ -534,8 +534,8 @@ void TestMainWindow::noConfigRequestOnceHeld()
 }
 
 // An 'i' frame that does not end the controller's data does not release the
-// waiting mode request, and the configuration request then replaces it.
-void TestMainWindow::configRequestReplacesModeRequest()
+// waiting mode request, and the configuration request then leaves it waiting.
+void TestMainWindow::configRequestKeepsModeRequest()
 {
     PanelHarness panel;
     emit panel.screen()->changeMode(1);
@@ -544,9 +544,12 @@ void TestMainWindow::configRequestReplacesModeRequest()
     panel.sendRaw(Frames::controller('i', Frames::info()) + next.left(2));
     QCOMPARE(hexOf(panel.written()), QByteArray());
 
+    // The configuration request the 'i' frame left does not push the mode
+    // switch out; it is asked again on the next refresh.
     panel.sendRaw(next.mid(2));
-    QCOMPARE(hexOf(panel.written()), hexOf(ConfigRequest));
-    QCOMPARE(hexOf(panel.poll()), QByteArray());
+    QCOMPARE(hexOf(panel.written()), hexOf(Frames::hex("21 06 64 02 00 00 00 8D")));
+    panel.send('i', Frames::info());
+    QCOMPARE(hexOf(requestOut(panel)), hexOf(ConfigRequest));
 }
 
 // An 'i' frame that ends the data takes the mode request with it; the

@@ -258,9 +258,20 @@ void TestWorker::laterRequestReplacesEarlier_data()
     QTest::addColumn<QByteArray>("frame");
 
     QTest::newRow("command, command") << QStringList{"c2", "c4"} << ReferenceRun;
-    QTest::newRow("mode, command") << QStringList{"d02000000", "c5"} << CountersRequest;
+    QTest::newRow("mode, command") << QStringList{"d02000000", "c4"} << ReferenceRun;
     QTest::newRow("command, mode") << QStringList{"c5", "d02000000"} << Frames::hex("21 06 64 02 00 00 00 8D");
-    QTest::newRow("configuration, command") << QStringList{"W" + QString(200, '0'), "c100"} << Frames::hex("21 02 76 99");
+    QTest::newRow("configuration, command") << QStringList{"W" + QString(200, '0'), "c4"} << ReferenceRun;
+    // A request for data never replaces a waiting request of another kind.
+    const QByteArray zeroBlock = Frames::hex("21 66 57") + QByteArray(100, '\0') + Frames::hex("DE");
+    QTest::newRow("configuration, configuration request") << QStringList{"W" + QString(200, '0'), "c100"} << zeroBlock;
+    QTest::newRow("configuration, counters request") << QStringList{"W" + QString(200, '0'), "c5"} << zeroBlock;
+    QTest::newRow("reset, counters request") << QStringList{"c6", "c5"} << Frames::hex("21 03 63 53 DA");
+    QTest::newRow("mode, configuration request")
+        << QStringList{"d02000000", "c100"} << Frames::hex("21 06 64 02 00 00 00 8D");
+    QTest::newRow("counters request, configuration request") << QStringList{"c5", "c100"} << Frames::hex("21 02 76 99");
+    QTest::newRow("configuration request, counters request") << QStringList{"c100", "c5"} << CountersRequest;
+    QTest::newRow("configuration, command, counters request")
+        << QStringList{"W" + QString(200, '0'), "c4", "c5"} << ReferenceRun;
     QTest::newRow("command, configuration")
         << QStringList{"c100", "W" + QString(200, '0')} << Frames::hex("21 66 57") + QByteArray(100, '\0') + Frames::hex("DE");
     QTest::newRow("command, unknown command") << QStringList{"c4", "c9"} << ReferenceRun;
@@ -618,13 +629,13 @@ void TestWorker::burstRequestOnlyAfterLastFrame()
     const QByteArray first = burstPayloads(3).first();
     QObject::connect(&link.worker, &Worker::updated, &link.worker, [&](quint8, const QByteArray &raw) {
         if (raw == first)
-            link.worker.sendCommand(5);
+            link.worker.sendCommand(4);
     });
-    link.worker.sendCommand(4);
+    link.worker.sendCommand(2);
 
     link.send(burstBytes(3));
     QCOMPARE(link.updated.count(), 3);
-    QCOMPARE(hexOf(link.written()), hexOf(CountersRequest));
+    QCOMPARE(hexOf(link.written()), hexOf(ReferenceRun));
 
     link.send(plainFrame());
     QCOMPARE(hexOf(link.written()), QByteArray());

@@ -69,18 +69,27 @@ void Worker::openPort()
 void Worker::sendCommand(quint8 cmd)
 {
     const QByteArray frame = commandFrame(cmd);
-    if (!frame.isEmpty())
-        pending = frame;
+    if (frame.isEmpty())
+        return;
+    // A request for data goes out again on the next refresh anyway: it never
+    // pushes out a waiting command, mode switch or block the user asked for.
+    const bool dataRequest = cmd == CmdRequestCounters || cmd == CmdRequestConfig;
+    if (dataRequest && !pending.isEmpty() && !pendingIsDataRequest)
+        return;
+    pending = frame;
+    pendingIsDataRequest = dataRequest;
 }
 
 void Worker::sendModeSwitch(QByteArray mode)
 {
     pending = panelFrame('d', mode);
+    pendingIsDataRequest = false;
 }
 
 void Worker::sendConfiguration(QByteArray config)
 {
     pending = panelFrame('W', config);
+    pendingIsDataRequest = false;
 }
 
 // The fixed frame of each command code; empty for codes the build does not know.

@@ -12,7 +12,8 @@
 // where the sum is the low byte of the sum of every byte before it.  The panel
 // answers with at most one request, the one it holds waiting, and only right
 // after a frame with a right sum that ends the receive buffer.  A newer
-// request replaces a waiting one.  Frames of the types 'i', 't' and 'v' are
+// request replaces a waiting one, except that a request for data (counters,
+// configuration) never replaces a waiting request of another kind.  Frames of the types 'i', 't' and 'v' are
 // handed on through updated().
 class Worker : public QObject
 {
@@ -56,6 +57,7 @@ private:
     QSerialPort serial;
     QByteArray rxBuffer;
     QByteArray pending;
+    bool pendingIsDataRequest = false;
 };
 
 // '!', N, type, payload, sum: a frame from the panel to the controller.
