@@ -22,6 +22,8 @@ namespace {
 
 const QSize PanelSize(240, 320);
 
+const QStringList ServiceScreens = {QStringLiteral("service"), QStringLiteral("statistics"), QStringLiteral("io")};
+
 // Full screen on the panel is 240 x 320; the offscreen platform's screen is
 // larger, so a window that shows itself full screen is put back to the
 // panel's size.
@@ -72,7 +74,10 @@ int main(int argc, char *argv[])
 
     // A plausible door: closed, reference run done, mode 1 active, both
     // supplies good, motion sensor 2 switched off, a valid configuration
-    // block and some counts.  It is sent before and after every segue, as
+    // block and some counts.  Some inputs and outputs are active, so the I/O
+    // pages show lit rows: the closed limit switch and a light barrier, the
+    // brake and the red push button LED, the inflated seal and "door open"
+    // of the extension, the sea mode and the green inside LED.  It is sent before and after every segue, as
     // the controller keeps sending, so screens that ask for the
     // configuration block on entry get it too.  The hold-to-run screen shows
     // only while the controller reports hold-to-run (byte 27, bit 0).
@@ -80,7 +85,8 @@ int main(int argc, char *argv[])
         const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
         panel.send('v', Frames::config());
         panel.send('t', Frames::counters(123456, 789));
-        panel.send('i', Frames::info({{2, 0x01}, {6, 0x01}, {10, 0x02}, {26, 0x05}, {27, flags}}));
+        panel.send('i', Frames::info({{2, 0x01}, {6, 0x41}, {8, 0x05}, {10, 0x02}, {15, 0x09}, {19, 0x01},
+                                          {20, 0x02}, {26, 0x05}, {27, flags}}));
         panel.written();
     };
     auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
@@ -93,6 +99,8 @@ int main(int argc, char *argv[])
     int written = 0;
     for (int page = 0; page < stack->count(); ++page) {
         const QString name = stack->widget(page)->objectName();
+        // The service screens are pictured as an Admin sees them.
+        panel.setLevel(ServiceScreens.contains(name) ? BaseFrame::LevelAdmin : BaseFrame::LevelStandard);
         feed(name);
         window.segue(name);
         feed(name);
