@@ -46,12 +46,10 @@ const QPoint ResetButton(200, 300);         // statistics screen
 const QRect ServiceCounter(160, 85, 69, 19);
 const QRect LifetimeCounter(160, 155, 69, 19);
 
-// Centre of a digit's key on the passcode keypad.
+// Centre of a digit's key on the passcode keypad: 1 2 3 / 4 5 6 / 7 8 9 / back 0 enter.
 QPoint keypadKey(int digit)
 {
-    if (digit == 0)
-        return {120, 283};
-    const int index = digit - 1;
+    const int index = digit == 0 ? 10 : digit - 1;
     return {45 + 75 * (index % 3), 73 + 70 * (index / 3)};
 }
 const QPoint KeypadEnter(195, 283);
@@ -145,8 +143,7 @@ private:
     void startPanel(QProcess &panel, const QString &workingDirectory);
     bool waitForWindow(const QProcess &panel);
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
-    bool touch(const QPoint &point);
-    bool hold(const QPoint &point, int ms);
+    bool touch(const QPoint &point, int holdMs = 0);
     QByteArray grab(const QRect &area);
     void simulator(const QString &command);
     void tick();
@@ -325,20 +322,13 @@ bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
-bool tst_e2e::touch(const QPoint &point)
+// A touch, or a press held for `holdMs`.  No --sync: it would wait for ever
+// when the pointer is already there.
+bool tst_e2e::touch(const QPoint &point, int holdMs)
 {
-    // No --sync: it would wait for ever when the pointer is already there.
-    const bool done = xdotool({QStringLiteral("mousemove"), QString::number(point.x()),
-                               QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
-    QTest::qWait(200);
-    return done;
-}
-
-bool tst_e2e::hold(const QPoint &point, int ms)
-{
-    const bool down = xdotool({QStringLiteral("mousemove"), QString::number(point.x()),
-                               QString::number(point.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
-    QTest::qWait(ms);
+    const bool down = xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                               QStringLiteral("mousedown"), QStringLiteral("1")});
+    QTest::qWait(holdMs);
     const bool up = xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
     QTest::qWait(200);
     return down && up;
@@ -565,7 +555,7 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     CHECKED(expectFrames(expected));
 
     QVERIFY(touch(UtilitiesButton));
-    QVERIFY(hold(UtilitiesTitle, 1800));
+    QVERIFY(touch(UtilitiesTitle, 1800));
     QVERIFY(touch(EngineerLogin));
     for (QChar digit : QString::number(Passcodes::engineer()))
         QVERIFY(touch(keypadKey(digit.digitValue())));
