@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "password.h"
+#include "servicescreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +23,7 @@ namespace {
 
 const QSize PanelSize(240, 320);
 
-const QStringList ServiceScreens = {QStringLiteral("service"), QStringLiteral("statistics"), QStringLiteral("io")};
+const QStringList ServiceScreens = {ServiceScreen::Service, ServiceScreen::Statistics, ServiceScreen::IoMenu};
 
 // Full screen on the panel is 240 x 320; the offscreen platform's screen is
 // larger, so a window that shows itself full screen is put back to the
