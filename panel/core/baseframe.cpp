@@ -1,5 +1,6 @@
 #include "baseframe.h"
 
+#include "commandcode.h"
 #include "doorcontrol.h"
 #include "panelsettings.h"
 
@@ -185,4 +186,9 @@ void BaseFrame::on_btnMessage_clicked()
 void BaseFrame::on_btnUser_clicked()
 {
     emit newAuthLevel(LevelStandard);
+}
+
+void BaseFrame::switchControlOnOff()
+{
+    emit sendCommand(CmdOnOff);
 }

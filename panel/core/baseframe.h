@@ -60,6 +60,9 @@ signals:
 public slots:
     void on_btnMessage_clicked();
     void on_btnUser_clicked();
+    // The "On / Off" of every menu that has one: asks the controller to
+    // switch itself on or off.
+    void switchControlOnOff();
 
 protected:
     virtual void refreshScreen(BaseFrame::auth_level level, bool entered);

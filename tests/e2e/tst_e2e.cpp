@@ -9,6 +9,7 @@
 // controller speak ("tick"), so what the panel may send, and when, is exact.
 
 #include "frames.h"
+#include "passcodes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,9 +30,29 @@ const QString Com1 = QStringLiteral("/dev/COM1");
 
 const QString ConfigRequest = QStringLiteral("21 02 76 99");
 const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
+const QString CountersRequest = QStringLiteral("21 02 74 97");
+const QString ResetRequest = QStringLiteral("21 03 63 53 da");
 
 // Screen point of the start screen's "Touch here to continue!" button.
 const QPoint StartButton(120, 205);
+
+// Screen points of the buttons on the service engineer's way.
+const QPoint UtilitiesButton(40, 300);      // main door screen
+const QPoint UtilitiesTitle(160, 21);       // utilities menu, held for the login screen
+const QPoint EngineerLogin(160, 200);       // login screen
+const QPoint ServiceButton(40, 200);        // login screen: "Diagnostics -Service-"
+const QPoint StatisticsButton(40, 185);     // service menu
+const QPoint ResetButton(200, 300);         // statistics screen
+const QRect ServiceCounter(160, 85, 69, 19);
+const QRect LifetimeCounter(160, 155, 69, 19);
+
+// Centre of a digit's key on the passcode keypad: 1 2 3 / 4 5 6 / 7 8 9 / back 0 enter.
+QPoint keypadKey(int digit)
+{
+    const int index = digit == 0 ? 10 : digit - 1;
+    return {45 + 75 * (index % 3), 73 + 70 * (index / 3)};
+}
+const QPoint KeypadEnter(195, 283);
 
 bool pathExists(const QString &path)
 {
@@ -115,12 +136,15 @@ private slots:
     void requestLeavesOnlyWithFrameEndingBuffer();
     void startButtonLeadsToModeRequest();
     void secondStartExitsAtOnce();
+    void serviceEngineerReadsAndResetsCounters();
 
 private:
     void startRig(const QStringList &simulatorOptions = {});
     void startPanel(QProcess &panel, const QString &workingDirectory);
     bool waitForWindow(const QProcess &panel);
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
+    bool touch(const QPoint &point, int holdMs = 0);
+    QByteArray grab(const QRect &area);
     void simulator(const QString &command);
     void tick();
     int recordsTaken();
@@ -296,6 +320,37 @@ bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
     if (output)
         *output = tool.readAllStandardOutput();
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// A touch, or a press held for `holdMs`.  No --sync: it would wait for ever
+// when the pointer is already there.
+bool tst_e2e::touch(const QPoint &point, int holdMs)
+{
+    const bool down = xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                               QStringLiteral("mousedown"), QStringLiteral("1")});
+    QTest::qWait(holdMs);
+    const bool up = xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(200);
+    return down && up;
+}
+
+// A PNG picture of part of the panel's screen; empty when none was taken.
+QByteArray tst_e2e::grab(const QRect &area)
+{
+    const QString file = dir->filePath(QStringLiteral("grab.png"));
+    QFile::remove(file);
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(SCREENGRAB_EXECUTABLE),
+               {file, QString::number(area.x()), QString::number(area.y()), QString::number(area.width()),
+                QString::number(area.height())});
+    if (!tool.waitForFinished(5000) || tool.exitCode() != 0)
+        return {};
+    QFile picture(file);
+    return picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
 }
 
 void tst_e2e::simulator(const QString &command)
@@ -483,6 +538,58 @@ void tst_e2e::secondStartExitsAtOnce()
     CHECKED(tick());
     QTRY_VERIFY_WITH_TIMEOUT(!framesSent().isEmpty(), 2000);
     QCOMPARE(framesSent().first(), ConfigRequest);
+}
+
+// Log in as Engineer, open the statistics screen from the service menu, read
+// the counters the controller sends and reset the service counter.
+void tst_e2e::serviceEngineerReadsAndResetsCounters()
+{
+    CHECKED(startRig());
+    CHECKED(tick());
+    CHECKED(tick());
+    QVERIFY(touch(StartButton));
+    // The main door screen asks for mode 1 until the controller shows it.
+    for (int i = 0; i < 3; ++i)
+        CHECKED(tick());
+    QStringList expected = {ConfigRequest, ConfigRequest, ModeOneRequest, ModeOneRequest};
+    CHECKED(expectFrames(expected));
+
+    QVERIFY(touch(UtilitiesButton));
+    QVERIFY(touch(UtilitiesTitle, 1800));
+    QVERIFY(touch(EngineerLogin));
+    for (QChar digit : QString::number(Passcodes::engineer()))
+        QVERIFY(touch(keypadKey(digit.digitValue())));
+    QVERIFY(touch(KeypadEnter));
+    QVERIFY(touch(ServiceButton));
+    QVERIFY(touch(StatisticsButton));
+    CHECKED(expectFrames(expected));
+    const QByteArray zero = grab(ServiceCounter);
+    QVERIFY2(!zero.isEmpty(), "no picture of the screen");
+    QCOMPARE(grab(LifetimeCounter), zero);
+
+    // The request leaves with the next frame.  The simulator answers each
+    // request at once, and each answer is a frame that lets the screen's next
+    // request out: while the screen shows, requests and answers follow each
+    // other without pause, and the counters show.
+    CHECKED(tick());
+    QTRY_VERIFY_WITH_TIMEOUT(framesSent().size() > expected.size(), 2000);
+    QCOMPARE(framesSent().at(expected.size()), CountersRequest);
+    QTRY_VERIFY_WITH_TIMEOUT(grab(LifetimeCounter) != zero, 2000);
+    QVERIFY(grab(ServiceCounter) != zero);
+    QVERIFY(!framesSent().contains(ResetRequest));
+
+    // The reset goes out with the next answer; the controller does not
+    // answer it, so the stream of requests stops there until the next
+    // record.
+    QVERIFY(touch(ResetButton));
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().last(), ResetRequest, 2000);
+    QTest::qWait(300);
+    QCOMPARE(framesSent().last(), ResetRequest);
+    QCOMPARE(framesSent().count(ResetRequest), 1);
+    const int beforeTick = framesSent().size();
+    CHECKED(tick());
+    QTRY_VERIFY_WITH_TIMEOUT(framesSent().size() > beforeTick, 2000);
+    QCOMPARE(framesSent().at(beforeTick), CountersRequest);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

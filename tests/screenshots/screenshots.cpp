@@ -12,6 +12,7 @@
 #include "panelharness.h"
 #include "password.h"
 #include "textedit.h"
+#include "servicescreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,7 +76,10 @@ int main(int argc, char *argv[])
 
     // A plausible door: closed, reference run done, mode 1 active, both
     // supplies good, motion sensor 2 switched off, a valid configuration
-    // block and some counts.  It is sent before and after every segue, as
+    // block and some counts.  Some inputs and outputs are active, so the I/O
+    // pages show lit rows: the closed limit switch and a light barrier, the
+    // brake and the red push button LED, the inflated seal and "door open"
+    // of the extension, the sea mode and the green inside LED.  It is sent before and after every segue, as
     // the controller keeps sending, so screens that ask for the
     // configuration block on entry get it too.  The hold-to-run screen shows
     // only while the controller reports hold-to-run (byte 27, bit 0).
@@ -83,7 +87,8 @@ int main(int argc, char *argv[])
         const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
         panel.send('v', Frames::config());
         panel.send('t', Frames::counters(123456, 789));
-        panel.send('i', Frames::info({{2, 0x01}, {6, 0x01}, {10, 0x02}, {26, 0x05}, {27, flags}}));
+        panel.send('i', Frames::info({{2, 0x01}, {6, 0x41}, {8, 0x05}, {10, 0x02}, {15, 0x09}, {19, 0x01},
+                                          {20, 0x02}, {26, 0x05}, {27, flags}}));
         panel.written();
     };
     auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
@@ -93,7 +98,8 @@ int main(int argc, char *argv[])
     }
 
     // Screens for logged-in users only are pictured as an Admin sees them.
-    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout")};
+    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout"), ServiceScreen::Service,
+                                  ServiceScreen::Statistics, ServiceScreen::IoMenu};
 
     bool ok = true;
     int written = 0;

@@ -25,6 +25,7 @@ Utilities::Utilities(QWidget *parent)
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, ui->lblPirate);
     setLogoWidgets(ui->lblLogo, ui->lblShipsname, nullptr);
     hideDisabledChildren();
+    connect(ui->btnShutdown, &QPushButton::clicked, this, &BaseFrame::switchControlOnOff);
 
     // The login button lies over the title and must not be seen.
     const QBrush transparent(QColor(Qt::transparent), Qt::SolidPattern);
@@ -91,11 +92,6 @@ void Utilities::on_btnVekInfo_clicked()
 void Utilities::on_btnLogout_clicked()
 {
     on_btnUser_clicked();
-}
-
-void Utilities::on_btnShutdown_clicked()
-{
-    emit sendCommand(CmdOnOff);
 }
 
 void Utilities::on_btnReference_clicked()

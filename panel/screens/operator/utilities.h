@@ -30,7 +30,6 @@ private slots:
     void on_btnSystemInfo_clicked();
     void on_btnVekInfo_clicked();
     void on_btnLogout_clicked();
-    void on_btnShutdown_clicked();
     void on_btnReference_clicked();
     void on_btnBrightDown_clicked();
     void on_btnBrightUp_clicked();

@@ -1,0 +1,31 @@
+// Build A's extension inputs page: bits 0 and 1 of I/O group 1.
+
+#include "iopage.h"
+#include "servicescreens.h"
+
+namespace {
+
+const IoPageTable page = {
+    "Inputs: extension",
+    {
+        {"In1", " \"All Off\" Switch", {{1, 0}}},
+        {"In2", " Dogging Unlocked", {{1, 1}}},
+        {"In3", "xyz", {}, false},
+        {"In4", "xyz", {}, false},
+        {"In5", "xyz", {}, false},
+        {"In6", "xyz", {}, false},
+        {"In7", "xyz", {}, false},
+        {"In8", "xyz", {}, false},
+        {"In9", "xyz", {}, false},
+        {"In10", "xyz", {}, false},
+    },
+    {ServiceScreen::InputsMain, true},
+    {},
+};
+
+} // namespace
+
+In0_1::In0_1(QWidget *parent)
+    : IoPage(page, parent)
+{
+}

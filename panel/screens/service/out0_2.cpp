@@ -1,0 +1,32 @@
+// The second extension outputs page: bits 8 to 10 of I/O group 2; the push
+// button LEDs also light on their upper-half bits 17 and 18.
+
+#include "iopage.h"
+#include "servicescreens.h"
+
+namespace {
+
+const IoPageTable page = {
+    "Outputs: extension 2",
+    {
+        {"Out1", " Sea Mode", {{2, 8}}},
+        {"Out2", " PB Inside LED Green", {{2, 9}, {2, 17}}},
+        {"Out3", " PB Inside LED Red", {{2, 10}, {2, 18}}},
+        {"Out4", "xyz", {}, false},
+        {"Out5", "xyz", {}, false},
+        {"Out6", "xyz", {}, false},
+        {"Out7", "xyz", {}, false},
+        {"Out8", "xyz", {}, false},
+        {"Out9", "xyz", {}, false},
+        {"Out10", "xyz", {}, false},
+    },
+    {ServiceScreen::OutputsExtension, true},
+    {},
+};
+
+} // namespace
+
+Out0_2::Out0_2(QWidget *parent)
+    : IoPage(page, parent)
+{
+}

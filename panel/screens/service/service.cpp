@@ -1,0 +1,45 @@
+#include "service.h"
+#include "ui_service.h"
+
+#include "doorcontrol.h"
+#include "servicescreens.h"
+
+Service::Service(QWidget *parent)
+    : BaseFrame(parent)
+    , ui(new Ui::Service)
+{
+    ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
+    hideDisabledChildren();
+    connect(ui->btnShutdown, &QPushButton::clicked, this, &BaseFrame::switchControlOnOff);
+}
+
+Service::~Service()
+{
+    delete ui;
+}
+
+void Service::refreshScreen(BaseFrame::auth_level level, bool)
+{
+    const bool loggedIn = level > LevelStandard;
+    ui->btnShutdown->setVisible(loggedIn);
+    ui->btnIO->setVisible(loggedIn);
+    ui->btnStatistics->setVisible(loggedIn);
+    if (doorControl)
+        setHighlighted(ui->btnShutdown, !doorControl->infoBit(2, 1));
+}
+
+void Service::on_btnIO_clicked()
+{
+    emit segue(QString::fromLatin1(ServiceScreen::IoMenu), false);
+}
+
+void Service::on_btnStatistics_clicked()
+{
+    emit segue(QString::fromLatin1(ServiceScreen::Statistics), false);
+}
+
+void Service::on_btnBack_clicked()
+{
+    emit segueBack();
+}
