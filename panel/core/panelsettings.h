@@ -1,6 +1,7 @@
 #ifndef PANELSETTINGS_H
 #define PANELSETTINGS_H
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QString>
 
@@ -21,6 +22,17 @@ public:
     QString doorName() const { return value(QStringLiteral("doorname"), QStringLiteral("Doorname")).toString(); }
     bool noExtension() const { return value(QStringLiteral("noextension"), false).toBool(); }
     bool noModes2to6() const { return value(QStringLiteral("nomodes2_6"), false).toBool(); }
+
+    // The Service passcode: a number of 1 to 8 digits, as the keypad takes
+    // it.  Anything else stored (empty, text, a sign, hex) counts as absent,
+    // so `builtInDefault` applies rather than a 0 that an empty entry would match.
+    int servicePasscode(int builtInDefault) const
+    {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,8}$"));
+        const QString stored = value(QStringLiteral("pwd0")).toString();
+        return digits.match(stored).hasMatch() ? stored.toInt() : builtInDefault;
+    }
+    void setServicePasscode(int passcode) { setValue(QStringLiteral("pwd0"), passcode); }
 };
 
 #endif // PANELSETTINGS_H

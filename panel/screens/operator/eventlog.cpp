@@ -11,6 +11,7 @@ const QString TimePattern = QStringLiteral("--- dd.MM.yyyy hh:mm:ss:");
 
 // Every event takes two rows: its time and its text.
 constexpr int RowsPerEvent = 2;
+constexpr int MaxRows = DoorControl::MaxEvents * RowsPerEvent;
 
 } // namespace
 
@@ -19,6 +20,8 @@ Eventlog::Eventlog(QWidget *parent)
     , ui(new Ui::Eventlog)
 {
     ui->setupUi(this);
+    // Rows all have one height, so an insert does not measure every row.
+    ui->listWidget->setUniformItemSizes(true);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
 }
@@ -39,6 +42,10 @@ void Eventlog::refreshScreen(BaseFrame::auth_level level, bool)
             ui->listWidget->insertItem(0, event.text);
             ui->listWidget->insertItem(0, event.time.toString(TimePattern));
         }
+        // The oldest events go first.
+        const int rows = ui->listWidget->count();
+        if (rows > MaxRows)
+            ui->listWidget->model()->removeRows(MaxRows, rows - MaxRows);
     }
 
     if (level > LevelStandard)
