@@ -4,11 +4,16 @@
 #include "frames.h"
 #include "mainwindow.h"
 #include "panelharness.h"
+#include "pseudoterminal.h"
+#include "worker.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,6 +125,9 @@ private slots:
 
     void login();
     void blink();
+
+    void logo_data();
+    void logo();
 };
 
 void TestMainWindow::startState()
@@ -616,6 +624,57 @@ void TestMainWindow::blink()
     auto *blinkTimer = panel.window().findChild<QTimer *>(QStringLiteral("blinkTimer"));
     blinkTimer->setInterval(5);
     QTRY_VERIFY(probe->blinks.size() >= 4);
+}
+
+void TestMainWindow::logo_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("picture") << "png" << QSize(120, 49) << true;
+    QTest::newRow("at the limit") << "png" << QSize(4096, 1) << true;
+    QTest::newRow("too wide") << "png" << QSize(4097, 1) << false;
+    QTest::newRow("too tall") << "png" << QSize(1, 4097) << false;
+    QTest::newRow("a pipe") << "fifo" << QSize() << false;
+    QTest::newRow("a folder") << "dir" << QSize() << false;
+    QTest::newRow("not a picture") << "text" << QSize() << false;
+}
+
+// Only a regular file whose picture has a sensible size becomes the logo;
+// anything else is a missing logo, and the panel starts.
+void TestMainWindow::logo()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, size);
+    QFETCH(bool, shown);
+
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    if (kind == QLatin1String("png")) {
+        QImage picture(size, QImage::Format_Mono);
+        picture.fill(0);
+        QVERIFY(picture.save(QStringLiteral("logo.png"), "PNG"));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo("logo.png", 0600), 0);
+    } else if (kind == QLatin1String("dir")) {
+        QVERIFY(QDir().mkdir(QStringLiteral("logo.png")));
+    } else {
+        QFile file(QStringLiteral("logo.png"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture");
+    }
+
+    PseudoTerminal line;
+    Worker::setDefaultPortName(line.devicePath());
+    {
+        MainWindow window;
+        QDir::setCurrent(previous);
+        QCOMPARE(!BaseFrame::logoPixmap->isNull(), shown);
+        if (shown)
+            QCOMPARE(BaseFrame::logoPixmap->size(), size);
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
