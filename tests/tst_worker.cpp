@@ -4,8 +4,14 @@
 #include "pseudoterminal.h"
 #include "worker.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +139,10 @@ private slots:
     void burstEndingInWrongSum();
 
     void debugDumps();
+
+    void resynchronises_data();
+    void resynchronises();
+    void lostPortReopens();
 };
 
 void TestWorker::initTestCase()
@@ -653,6 +663,99 @@ void TestWorker::debugDumps()
     QTest::ignoreMessage(QtDebugMsg, "183f2a");
     link.send(Frames::controller('t', Frames::hex("18 3F 2A")));
     QCOMPARE(link.updated.count(), 1);
+}
+
+// -- keeping the link ------------------------------------------------------------
+
+void TestWorker::resynchronises_data()
+{
+    QTest::addColumn<int>("start");
+
+    // A read that begins inside a frame whose record holds a 0x3F byte.
+    for (int start = 1; start < Frames::controller('i', Frames::info()).size(); ++start)
+        QTest::addRow("%d bytes into the frame", start) << start;
+}
+
+// A false start byte gives up only itself: the right frames that follow
+// are found, handed on and answered at once.
+void TestWorker::resynchronises()
+{
+    QFETCH(int, start);
+
+    const QByteArray frame = Frames::controller('i', Frames::info({{6, 0x3F}}));
+    Worker worker;
+    QSignalSpy updated(&worker, &Worker::updated);
+    worker.receive(frame.mid(start));
+    worker.receive(frame);
+    worker.sendCommand(4);
+    QCOMPARE(hexOf(worker.receive(frame)), hexOf(ReferenceRun));
+    QVERIFY(updated.count() >= 1);
+    QCOMPARE(updated.last().at(1).toByteArray(), frame.mid(3, frame.size() - 4));
+}
+
+namespace {
+
+// The controller's end of a pseudo-terminal whose device end is reached
+// through a link, as /dev/COM1 is: the test can unplug it and plug a new one.
+struct UnpluggableLine
+{
+    int controllerFd = -1;
+
+    bool plug(const QString &link)
+    {
+        controllerFd = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (controllerFd < 0 || ::grantpt(controllerFd) != 0 || ::unlockpt(controllerFd) != 0)
+            return false;
+        QFile::remove(link);
+        return QFile::link(QString::fromLocal8Bit(::ptsname(controllerFd)), link);
+    }
+    // The device goes, and its name with it, as an unplugged adapter's does.
+    void unplug(const QString &link)
+    {
+        ::close(controllerFd);
+        QFile::remove(link);
+    }
+    bool send(const QByteArray &bytes) { return ::write(controllerFd, bytes.constData(), bytes.size()) == bytes.size(); }
+};
+
+QStringList portMessages;
+
+void keepPortMessages(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.startsWith(QLatin1String("serial port")))
+        portMessages << message;
+}
+
+} // namespace
+
+// A port that goes away is closed, reopened when it comes back, and each
+// loss and reopening is logged once.
+void TestWorker::lostPortReopens()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("COM1"));
+    UnpluggableLine line;
+    QVERIFY(line.plug(link));
+
+    Worker worker;
+    QSignalSpy updated(&worker, &Worker::updated);
+    worker.setPortName(link);
+    worker.openPort();
+    QVERIFY(line.send(Frames::controller('i', Frames::info())));
+    QTRY_COMPARE(updated.count(), 1);
+
+    portMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepPortMessages);
+    line.unplug(link);
+    QTest::qWait(2500); // unplugged for more than two attempts to reopen
+    QVERIFY(line.plug(link));
+    QTRY_VERIFY_WITH_TIMEOUT(line.send(Frames::controller('i', Frames::info())) && updated.count() >= 2, 3000);
+    qInstallMessageHandler(previous);
+    line.unplug(link);
+
+    QCOMPARE(portMessages.size(), 2);
+    QVERIFY2(portMessages.at(0).contains(QLatin1String("lost")), qPrintable(portMessages.at(0)));
+    QVERIFY2(portMessages.at(1).contains(QLatin1String("open again")), qPrintable(portMessages.at(1)));
 }
 
 QTEST_MAIN(TestWorker)

@@ -88,10 +88,11 @@ bool Worker::openSerial()
 }
 
 // An error that ends the port: close it, so its notifier stops firing, and
-// open it again when it comes back.
+// open it again when it comes back.  A device that went away reports a read
+// error (a hang-up) on every notification, or that it is gone.
 void Worker::portError(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError || !serial.isOpen())
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !serial.isOpen())
         return;
     qWarning().noquote() << "serial port" << serial.portName() << "lost:" << serial.errorString();
     serial.close();
