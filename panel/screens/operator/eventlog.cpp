@@ -3,6 +3,7 @@
 
 #include "doorcontrol.h"
 
+#include <QPalette>
 #include <QScrollBar>
 
 namespace {
@@ -20,8 +21,19 @@ Eventlog::Eventlog(QWidget *parent)
     , ui(new Ui::Eventlog)
 {
     ui->setupUi(this);
-    // Rows all have one height, so an insert does not measure every row.
+    // The log repaints its rows with every event, so it is kept cheap: rows
+    // all have one height, so an insert does not measure every row, and the
+    // white-on-black comes from the palette rather than a style sheet, which
+    // would make every row's paint several times dearer.
     ui->listWidget->setUniformItemSizes(true);
+    // Its frame's shades are black too: a style-sheet background hid it.
+    QPalette palette = ui->listWidget->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Light, QPalette::Midlight,
+                                     QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    ui->listWidget->setPalette(palette);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
 }
