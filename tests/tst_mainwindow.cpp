@@ -7,6 +7,7 @@
 #include "pseudoterminal.h"
 #include "worker.h"
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QSettings>
@@ -630,15 +631,10 @@ void TestMainWindow::logo_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("shown");
-
-    QTest::newRow("picture") << "png" << QSize(120, 49) << true;
-    QTest::newRow("at the limit") << "png" << QSize(4096, 1) << true;
-    QTest::newRow("too wide") << "png" << QSize(4097, 1) << false;
-    QTest::newRow("too tall") << "png" << QSize(1, 4097) << false;
-    QTest::newRow("a pipe") << "fifo" << QSize() << false;
-    QTest::newRow("a folder") << "dir" << QSize() << false;
-    QTest::newRow("not a picture") << "text" << QSize() << false;
+    for (QSize size : {QSize(120, 49), QSize(4096, 1), QSize(4097, 1), QSize(1, 4097)})
+        QTest::addRow("%d x %d", size.width(), size.height()) << "png" << size;
+    for (const char *kind : {"fifo", "folder", "text"})
+        QTest::newRow(kind) << kind << QSize();
 }
 
 // Only a regular file whose picture has a sensible size becomes the logo;
@@ -647,34 +643,24 @@ void TestMainWindow::logo()
 {
     QFETCH(QString, kind);
     QFETCH(QSize, size);
-    QFETCH(bool, shown);
-
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    if (kind == QLatin1String("png")) {
-        QImage picture(size, QImage::Format_Mono);
-        picture.fill(0);
-        QVERIFY(picture.save(QStringLiteral("logo.png"), "PNG"));
-    } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo("logo.png", 0600), 0);
-    } else if (kind == QLatin1String("dir")) {
-        QVERIFY(QDir().mkdir(QStringLiteral("logo.png")));
-    } else {
-        QFile file(QStringLiteral("logo.png"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a picture");
-    }
+    if (kind == QLatin1String("png"))
+        QImage(size, QImage::Format_Mono).save(QStringLiteral("logo.png"), "PNG");
+    else if (kind == QLatin1String("fifo"))
+        ::mkfifo("logo.png", 0600);
+    else if (kind == QLatin1String("folder"))
+        QDir().mkdir(QStringLiteral("logo.png"));
+    else
+        QFile(QStringLiteral("logo.png")).open(QIODevice::WriteOnly);
 
     PseudoTerminal line;
     Worker::setDefaultPortName(line.devicePath());
-    {
-        MainWindow window;
-        QDir::setCurrent(previous);
-        QCOMPARE(!BaseFrame::logoPixmap->isNull(), shown);
-        if (shown)
-            QCOMPARE(BaseFrame::logoPixmap->size(), size);
-    }
+    MainWindow window;
+    QDir::setCurrent(previous);
+    const bool sensible = size.isValid() && size.width() <= 4096 && size.height() <= 4096;
+    QCOMPARE(BaseFrame::logoPixmap->size(), sensible ? size : QSize(0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,9 +5,7 @@
 #include "terminationsignals.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -17,60 +15,33 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void secondStartEndsWhileFirstAnswers();
-    void startsWhenLockCannotBeTaken();
+    void onlyAnAnsweringCopyEndsAStart();
     void terminationSignalQuits_data();
     void terminationSignalQuits();
-
-private:
-    // Each test has a temporary folder of its own for the lock and socket.
-    std::unique_ptr<QTemporaryDir> temp;
-    QByteArray savedTmpdir;
 };
 
-void TestPlatform::init()
+// A second start ends while the first runs and answers; a lock that nobody
+// answers for (here one planted as any local user could) only gets a log line.
+void TestPlatform::onlyAnAnsweringCopyEndsAStart()
 {
-    temp = std::make_unique<QTemporaryDir>();
-    savedTmpdir = qgetenv("TMPDIR");
-    qputenv("TMPDIR", temp->path().toLocal8Bit());
-}
-
-void TestPlatform::cleanup()
-{
-    qputenv("TMPDIR", savedTmpdir);
-    temp.reset();
-}
-
-void TestPlatform::secondStartEndsWhileFirstAnswers()
-{
-    SingleInstance first;
-    QVERIFY(!first.anotherIsRunning());
-    SingleInstance second;
-    QVERIFY(second.anotherIsRunning());
-}
-
-// Only a running copy that answers ends a start; a lock that nobody answers
-// for (here one planted as any local user could) only gets a log line.
-void TestPlatform::startsWhenLockCannotBeTaken()
-{
+    QTemporaryDir temp; // for the lock and the socket
+    const QByteArray savedTmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
     QString lock;
     {
-        SingleInstance probe; // its lock is the only lock file while it runs
-        const QStringList files = QDir(temp->path()).entryList({QStringLiteral("*.lock")}, QDir::Files);
-        QCOMPARE(files.size(), 1);
-        lock = temp->filePath(files.first());
+        SingleInstance first;
+        QVERIFY(!first.anotherIsRunning());
+        QVERIFY(SingleInstance().anotherIsRunning());
+        lock = temp.filePath(QDir(temp.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).value(0));
     }
-    // What any local user could leave: a lock of a process on another host.
     QFile planted(lock);
     QVERIFY(planted.open(QIODevice::WriteOnly));
     planted.write("1\nsomething\nanother-host\n");
     planted.close();
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^starting although the single-instance lock"));
-    SingleInstance instance;
-    QVERIFY(!instance.anotherIsRunning());
+    QVERIFY(!SingleInstance().anotherIsRunning());
+    qputenv("TMPDIR", savedTmpdir);
 }
 
 void TestPlatform::terminationSignalQuits_data()
@@ -83,12 +54,9 @@ void TestPlatform::terminationSignalQuits_data()
 void TestPlatform::terminationSignalQuits()
 {
     QFETCH(int, signal);
-
     quitOnTerminationSignals();
     QTimer::singleShot(0, [signal] { std::raise(signal); });
-    QTimer watchdog;
-    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    watchdog.start(5000);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 

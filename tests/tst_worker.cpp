@@ -695,63 +695,48 @@ void TestWorker::resynchronises()
 
 namespace {
 
-// The controller's end of a pseudo-terminal whose device end is reached
-// through a link, as /dev/COM1 is: the test can unplug it and plug a new one.
-struct UnpluggableLine
+// A device end reached through a link, as /dev/COM1 is, that can be unplugged
+// (the device and its name go, as an adapter's do) and plugged in again.
+int plug(const QString &link)
 {
-    int controllerFd = -1;
-
-    bool plug(const QString &link)
-    {
-        controllerFd = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (controllerFd < 0 || ::grantpt(controllerFd) != 0 || ::unlockpt(controllerFd) != 0)
-            return false;
-        QFile::remove(link);
-        return QFile::link(QString::fromLocal8Bit(::ptsname(controllerFd)), link);
-    }
-    // The device goes, and its name with it, as an unplugged adapter's does.
-    void unplug(const QString &link)
-    {
-        ::close(controllerFd);
-        QFile::remove(link);
-    }
-    bool send(const QByteArray &bytes) { return ::write(controllerFd, bytes.constData(), bytes.size()) == bytes.size(); }
-};
+    const int controller = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (controller < 0 || ::grantpt(controller) != 0 || ::unlockpt(controller) != 0)
+        return -1;
+    return QFile::link(QString::fromLocal8Bit(::ptsname(controller)), link) ? controller : -1;
+}
 
 QStringList portMessages;
 
-void keepPortMessages(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QLatin1String("serial port")))
-        portMessages << message;
-}
-
 } // namespace
 
-// A port that goes away is closed, reopened when it comes back, and each
+// A port that goes away is closed and reopened when it comes back; each
 // loss and reopening is logged once.
 void TestWorker::lostPortReopens()
 {
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("COM1"));
-    UnpluggableLine line;
-    QVERIFY(line.plug(link));
-
+    int controller = plug(link);
+    QVERIFY(controller >= 0);
     Worker worker;
     QSignalSpy updated(&worker, &Worker::updated);
     worker.setPortName(link);
     worker.openPort();
-    QVERIFY(line.send(Frames::controller('i', Frames::info())));
+    const QByteArray frame = Frames::controller('i', Frames::info());
+    QVERIFY(::write(controller, frame.constData(), frame.size()) == frame.size());
     QTRY_COMPARE(updated.count(), 1);
 
     portMessages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(keepPortMessages);
-    line.unplug(link);
-    QTest::qWait(2500); // unplugged for more than two attempts to reopen
-    QVERIFY(line.plug(link));
-    QTRY_VERIFY_WITH_TIMEOUT(line.send(Frames::controller('i', Frames::info())) && updated.count() >= 2, 3000);
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+        if (text.startsWith(QLatin1String("serial port")))
+            portMessages << text;
+    });
+    ::close(controller);
+    QFile::remove(link);
+    QTest::qWait(2500); // gone for more than two attempts to reopen
+    controller = plug(link);
+    QTRY_VERIFY_WITH_TIMEOUT(::write(controller, frame.constData(), frame.size()) > 0 && updated.count() >= 2, 3000);
     qInstallMessageHandler(previous);
-    line.unplug(link);
+    ::close(controller);
 
     QCOMPARE(portMessages.size(), 2);
     QVERIFY2(portMessages.at(0).contains(QLatin1String("lost")), qPrintable(portMessages.at(0)));
