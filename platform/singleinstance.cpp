@@ -32,8 +32,6 @@ SingleInstance::SingleInstance(QObject *parent)
     claim->setStaleLockTime(0); // a lock is stale only when its process is gone
 
     if (claim->tryLock(0)) {
-        // A copy that died may have left its socket behind; the lock says it is gone.
-        QLocalServer::removeServer(name);
         listen(name);
         return;
     }
@@ -52,8 +50,11 @@ SingleInstance::SingleInstance(QObject *parent)
     listen(name);
 }
 
+// Here no running copy holds the name: a copy that died may have left its
+// socket behind.
 void SingleInstance::listen(const QString &name)
 {
+    QLocalServer::removeServer(name);
     server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server.get(), &QLocalServer::newConnection, this, [this] {

@@ -57,6 +57,7 @@ void Worker::setPortName(const QString &name)
 {
     serial.close();
     reopenTimer.stop();
+    portLost = false;
     serial.setPortName(name);
 }
 

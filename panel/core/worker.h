@@ -71,7 +71,7 @@ private:
 
     QSerialPort serial;
     QTimer reopenTimer;
-    bool portLost = false; // the loss is logged; the reopening will be
+    bool portLost = false; // a loss or failed open was logged: so is the reopening
     QByteArray rxBuffer;
     QByteArray pending;
 };
