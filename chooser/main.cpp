@@ -1,11 +1,13 @@
 #include "mainwindow.h"
 #include "singleinstance.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    quitOnTerminationSignals();
 
     SingleInstance instance;
     if (instance.anotherIsRunning())

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 
 namespace {
 
@@ -29,13 +31,29 @@ SingleInstance::SingleInstance(QObject *parent)
     claim = std::make_unique<QLockFile>(QDir::temp().filePath(name + QStringLiteral(".lock")));
     claim->setStaleLockTime(0); // a lock is stale only when its process is gone
 
-    if (!claim->tryLock(0)) {
-        claim.reset();
-        askRunningCopyToActivate(name);
+    if (claim->tryLock(0)) {
+        listen(name);
         return;
     }
 
-    // A copy that died may have left its socket behind; the lock says it is gone.
+    const QLockFile::LockError error = claim->error();
+    claim.reset();
+    if (error == QLockFile::LockFailedError && askRunningCopyToActivate(name)) {
+        otherCopyAnswered = true;
+        return;
+    }
+    qWarning().noquote() << "starting although the single-instance lock"
+                         << QDir::temp().filePath(name + QStringLiteral(".lock")) << "could not be taken:"
+                         << (error == QLockFile::LockFailedError ? QStringLiteral("held, but no running copy answers")
+                             : error == QLockFile::PermissionError ? QStringLiteral("no permission")
+                                                                   : QStringLiteral("unknown error"));
+    listen(name);
+}
+
+// Here no running copy holds the name: a copy that died may have left its
+// socket behind.
+void SingleInstance::listen(const QString &name)
+{
     QLocalServer::removeServer(name);
     server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -46,7 +64,8 @@ SingleInstance::SingleInstance(QObject *parent)
         }
         bringWindowToFront();
     });
-    server->listen(name);
+    if (!server->listen(name))
+        qWarning().noquote() << "a later start cannot reach this copy:" << server->errorString();
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -61,7 +80,8 @@ void SingleInstance::bringWindowToFront()
     emit activationRequested();
 }
 
-void SingleInstance::askRunningCopyToActivate(const QString &name)
+// Whether a running copy answered; it then brings its window to the front.
+bool SingleInstance::askRunningCopyToActivate(const QString &name)
 {
     // The running copy may have taken the lock a moment ago and not be
     // listening yet: keep trying for a short while.
@@ -72,7 +92,10 @@ void SingleInstance::askRunningCopyToActivate(const QString &name)
         socket.connectToServer(name);
         if (socket.waitForConnected(200)) {
             socket.disconnectFromServer();
-            return;
+            return true;
         }
+        socket.abort();
+        QThread::msleep(50);
     } while (waited.elapsed() < connectWaitMs);
+    return false;
 }

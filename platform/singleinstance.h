@@ -12,11 +12,13 @@
 // Keeps one running copy per executable file.
 //
 // Construct it right after the application object.  If another copy of the
-// same executable file already runs, anotherIsRunning() is true and that copy
-// has been asked to bring its window to the front: the caller then ends at
-// once with exit code 0.  Otherwise this copy holds the claim until it ends
-// and brings the window given to setWindow() to the front whenever a later
-// start asks for it.
+// same executable file already runs and answers, anotherIsRunning() is true
+// and that copy has been asked to bring its window to the front: the caller
+// then ends at once with exit code 0.  Otherwise this copy starts: it holds
+// the claim until it ends (when it can take it at all: a lock left by another
+// user, a planted lock file or an unwritable temporary folder only get a log
+// line) and brings the window given to setWindow() to the front whenever a
+// later start asks for it.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
     explicit SingleInstance(QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    bool anotherIsRunning() const { return !server; }
+    bool anotherIsRunning() const { return otherCopyAnswered; }
     void setWindow(QWidget *window) { this->window = window; }
 
 signals:
@@ -33,11 +35,13 @@ signals:
 
 private:
     void bringWindowToFront();
-    static void askRunningCopyToActivate(const QString &name);
+    static bool askRunningCopyToActivate(const QString &name);
+    void listen(const QString &name);
 
     std::unique_ptr<QLockFile> claim;
     std::unique_ptr<QLocalServer> server;
     QPointer<QWidget> window;
+    bool otherCopyAnswered = false;
 };
 
 #endif // SINGLEINSTANCE_H

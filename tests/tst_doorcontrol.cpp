@@ -58,6 +58,7 @@ private slots:
     void events();
     void takeEvents();
     void addEvent();
+    void eventsKeepNewest();
 
     void counters_data();
     void counters();
@@ -510,6 +511,17 @@ void TestDoorControl::takeEvents()
     QVERIFY(door.events.isEmpty());
     QVERIFY(door.takeEvents().isEmpty());
     QCOMPARE(door.eventsSeen, quint8(1)); // only the log screen changes it
+}
+
+// A flapping input cannot fill the memory: the newest events stay.
+void TestDoorControl::eventsKeepNewest()
+{
+    DoorControl door;
+    for (int i = 0; i < DoorControl::MaxEvents + 5; ++i)
+        door.addEvent(QString::number(i));
+    QCOMPARE(door.events.size(), DoorControl::MaxEvents);
+    QCOMPARE(door.events.first().text, QString("5"));
+    QCOMPARE(door.events.last().text, QString::number(DoorControl::MaxEvents + 4));
 }
 
 void TestDoorControl::addEvent()

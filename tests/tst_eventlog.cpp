@@ -1,5 +1,7 @@
 #include "panelharness.h"
 
+#include "doorcontrol.h"
+#include "eventlog.h"
 #include "mainwindow.h"
 
 #include <QAbstractButton>
@@ -40,6 +42,7 @@ private slots:
     void messageButtonOnLogDoesNothing();
     void scrollButtons();
     void backReturns();
+    void keepsNewestRows();
 
 private:
     QListWidget *openLogAfterEvent(PanelHarness &panel);
@@ -223,6 +226,25 @@ void TestEventlog::backReturns()
     panel.click(QStringLiteral("btnBack"));
     QCOMPARE(panel.screenName(), QStringLiteral("standard"));
     QCOMPARE(panel.window().navigationHistory(), (QStringList{"start", "standard"}));
+}
+
+// The log holds the newest events, two rows each; the oldest go first.
+void TestEventlog::keepsNewestRows()
+{
+    DoorControl door;
+    Eventlog log;
+    log.doorControl = &door;
+    auto *list = log.findChild<QListWidget *>(QStringLiteral("listWidget"));
+    const int batches[] = {DoorControl::MaxEvents, DoorControl::MaxEvents / 2};
+    int raised = 0;
+    for (int batch : batches) {
+        for (int i = 0; i < batch; ++i)
+            door.addEvent(QString::number(raised++));
+        log.refresh(BaseFrame::LevelStandard, false);
+    }
+    QCOMPARE(list->count(), 2 * DoorControl::MaxEvents);
+    QCOMPARE(list->item(1)->text(), QString::number(raised - 1));
+    QCOMPARE(list->item(list->count() - 1)->text(), QString::number(raised - DoorControl::MaxEvents));
 }
 
 QTEST_MAIN(TestEventlog)

@@ -4,11 +4,17 @@
 #include "frames.h"
 #include "mainwindow.h"
 #include "panelharness.h"
+#include "pseudoterminal.h"
+#include "worker.h"
 
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,6 +126,9 @@ private slots:
 
     void login();
     void blink();
+
+    void logo_data();
+    void logo();
 };
 
 void TestMainWindow::startState()
@@ -619,6 +628,42 @@ void TestMainWindow::blink()
     auto *blinkTimer = panel.window().findChild<QTimer *>(QStringLiteral("blinkTimer"));
     blinkTimer->setInterval(5);
     QTRY_VERIFY(probe->blinks.size() >= 4);
+}
+
+void TestMainWindow::logo_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("size");
+    for (QSize size : {QSize(120, 49), QSize(4096, 1), QSize(4097, 1), QSize(1, 4097)})
+        QTest::addRow("%d x %d", size.width(), size.height()) << "png" << size;
+    for (const char *kind : {"fifo", "folder", "text"})
+        QTest::newRow(kind) << kind << QSize();
+}
+
+// Only a regular file whose picture has a sensible size becomes the logo;
+// anything else is a missing logo, and the panel starts.
+void TestMainWindow::logo()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    if (kind == QLatin1String("png"))
+        QImage(size, QImage::Format_Mono).save(QStringLiteral("logo.png"), "PNG");
+    else if (kind == QLatin1String("fifo"))
+        ::mkfifo("logo.png", 0600);
+    else if (kind == QLatin1String("folder"))
+        QDir().mkdir(QStringLiteral("logo.png"));
+    else
+        QFile(QStringLiteral("logo.png")).open(QIODevice::WriteOnly);
+
+    PseudoTerminal line;
+    Worker::setDefaultPortName(line.devicePath());
+    MainWindow window;
+    QDir::setCurrent(previous);
+    const bool sensible = size.isValid() && size.width() <= 4096 && size.height() <= 4096;
+    QCOMPARE(BaseFrame::logoPixmap->size(), sensible ? size : QSize(0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)

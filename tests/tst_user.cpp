@@ -26,6 +26,7 @@ private slots:
     void levelGates();
     void changeServicePasscode_data();
     void changeServicePasscode();
+    void emptyChangeKeepsPasscode();
     void resetServicePasscode();
     void storedServicePasscode_data();
     void storedServicePasscode();
@@ -196,8 +197,6 @@ void TestUser::changeServicePasscode_data()
     QTest::newRow("new code") << "4711" << "btnEnter" << 4711 << "4711";
     QTest::newRow("leading zeros") << "0042" << "btnEnter" << 42 << "42";
     QTest::newRow("long code") << "87654321" << "btnEnter" << 87654321 << "87654321";
-    QTest::newRow("back stores 0") << "4711" << "btnBack" << 0 << "";
-    QTest::newRow("empty entry stores 0") << "" << "btnEnter" << 0 << "0";
 }
 
 void TestUser::changeServicePasscode()
@@ -231,6 +230,20 @@ void TestUser::changeServicePasscode()
     QCOMPARE(shownLevel(panel), QStringLiteral("Service"));
 }
 
+// An empty entry is never taken as a new Service passcode, nor as a login.
+void TestUser::emptyChangeKeepsPasscode()
+{
+    PanelHarness panel("[General]\npwd0=2468\n");
+    panel.segue(QStringLiteral("user"));
+    QVERIFY(clickAndType(panel, QStringLiteral("btnPWD0"), QStringLiteral("2468")));
+    QVERIFY(clickAndType(panel, QStringLiteral("btnChangePWD0"), QStringLiteral("4711"), QStringLiteral("btnBack")));
+    QVERIFY(clickAndType(panel, QStringLiteral("btnChangePWD0"), QString()));
+    QCOMPARE(storedPwd0(panel).toInt(), 2468);
+
+    QVERIFY(clickAndType(panel, QStringLiteral("btnPWD0"), QString()));
+    QCOMPARE(shownLevel(panel), QStringLiteral("Standard user"));
+}
+
 void TestUser::resetServicePasscode()
 {
     PanelHarness panel("[General]\npwd0=1234\n");
@@ -259,7 +272,13 @@ void TestUser::storedServicePasscode_data()
     QTest::newRow("no file") << QByteArray() << service << "0";
     QTest::newRow("no pwd0") << QByteArray("[General]\nlayout=2\n") << service << "";
     QTest::newRow("stored code") << QByteArray("[General]\npwd0=2468\n") << "2468" << service;
-    QTest::newRow("not a number") << QByteArray("[General]\npwd0=abc\n") << "" << service;
+    // Not a number of 1 to 8 digits: the built-in default, and no empty entry.
+    QTest::newRow("not a number") << QByteArray("[General]\npwd0=abc\n") << service << "";
+    QTest::newRow("empty value") << QByteArray("[General]\npwd0=\n") << service << "";
+    QTest::newRow("blank value") << QByteArray("[General]\npwd0= \n") << service << "0";
+    QTest::newRow("hex") << QByteArray("[General]\npwd0=0x10\n") << service << "0";
+    QTest::newRow("sign") << QByteArray("[General]\npwd0=-5\n") << service << "5";
+    QTest::newRow("nine digits") << QByteArray("[General]\npwd0=123456789\n") << service << "12345678";
     QTest::newRow("stored 0") << QByteArray("[General]\npwd0=0\n") << "000" << service;
 }
 

@@ -388,6 +388,10 @@ void TestUtilities::loginButtonCannotBeSeen()
     QVERIFY(login->geometry().contains(title->geometry()));
     QVERIFY(panel.screen()->childAt(title->geometry().center()) == login);
 
+    // A tap leaves no focus frame around the title.
+    QTest::mouseClick(login, Qt::LeftButton);
+    QVERIFY(!login->hasFocus());
+
     const QPalette palette = login->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Button, QPalette::Light,
                                      QPalette::Dark, QPalette::Mid, QPalette::Text,

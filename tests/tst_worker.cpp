@@ -4,8 +4,14 @@
 #include "pseudoterminal.h"
 #include "worker.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +139,10 @@ private slots:
     void burstEndingInWrongSum();
 
     void debugDumps();
+
+    void resynchronises_data();
+    void resynchronises();
+    void lostPortReopens();
 };
 
 void TestWorker::initTestCase()
@@ -664,6 +674,84 @@ void TestWorker::debugDumps()
     QTest::ignoreMessage(QtDebugMsg, "183f2a");
     link.send(Frames::controller('t', Frames::hex("18 3F 2A")));
     QCOMPARE(link.updated.count(), 1);
+}
+
+// -- keeping the link ------------------------------------------------------------
+
+void TestWorker::resynchronises_data()
+{
+    QTest::addColumn<int>("start");
+
+    // A read that begins inside a frame whose record holds a 0x3F byte.
+    for (int start = 1; start < Frames::controller('i', Frames::info()).size(); ++start)
+        QTest::addRow("%d bytes into the frame", start) << start;
+}
+
+// A false start byte gives up only itself: the right frames that follow
+// are found, handed on and answered at once.
+void TestWorker::resynchronises()
+{
+    QFETCH(int, start);
+
+    const QByteArray frame = Frames::controller('i', Frames::info({{6, 0x3F}}));
+    Worker worker;
+    QSignalSpy updated(&worker, &Worker::updated);
+    worker.receive(frame.mid(start));
+    worker.receive(frame);
+    worker.sendCommand(4);
+    QCOMPARE(hexOf(worker.receive(frame)), hexOf(ReferenceRun));
+    QVERIFY(updated.count() >= 1);
+    QCOMPARE(updated.last().at(1).toByteArray(), frame.mid(3, frame.size() - 4));
+}
+
+namespace {
+
+// A device end reached through a link, as /dev/COM1 is, that can be unplugged
+// (the device and its name go, as an adapter's do) and plugged in again.
+int plug(const QString &link)
+{
+    const int controller = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (controller < 0 || ::grantpt(controller) != 0 || ::unlockpt(controller) != 0)
+        return -1;
+    return QFile::link(QString::fromLocal8Bit(::ptsname(controller)), link) ? controller : -1;
+}
+
+QStringList portMessages;
+
+} // namespace
+
+// A port that goes away is closed and reopened when it comes back; each
+// loss and reopening is logged once.
+void TestWorker::lostPortReopens()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("COM1"));
+    int controller = plug(link);
+    QVERIFY(controller >= 0);
+    Worker worker;
+    QSignalSpy updated(&worker, &Worker::updated);
+    worker.setPortName(link);
+    worker.openPort();
+    const QByteArray frame = Frames::controller('i', Frames::info());
+    QVERIFY(::write(controller, frame.constData(), frame.size()) == frame.size());
+    QTRY_COMPARE(updated.count(), 1);
+
+    portMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+        if (text.startsWith(QLatin1String("serial port")))
+            portMessages << text;
+    });
+    ::close(controller);
+    QFile::remove(link);
+    QTest::qWait(2500); // gone for more than two attempts to reopen
+    controller = plug(link);
+    QTRY_VERIFY_WITH_TIMEOUT(::write(controller, frame.constData(), frame.size()) > 0 && updated.count() >= 2, 3000);
+    qInstallMessageHandler(previous);
+    ::close(controller);
+
+    QCOMPARE(portMessages.size(), 2);
+    QVERIFY2(portMessages.at(0).contains(QLatin1String("lost")), qPrintable(portMessages.at(0)));
+    QVERIFY2(portMessages.at(1).contains(QLatin1String("open again")), qPrintable(portMessages.at(1)));
 }
 
 QTEST_MAIN(TestWorker)

@@ -73,6 +73,12 @@ void BaseFrame::setShown(QWidget *widget, bool on)
     widget->setVisible(on && widget->isEnabled());
 }
 
+void BaseFrame::setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet)
+{
+    if (widget->styleSheet() != styleSheet)
+        widget->setStyleSheet(styleSheet);
+}
+
 void BaseFrame::setStyleFlag(QWidget *widget, const QString &fragment, bool on)
 {
     QString style = widget->styleSheet();
@@ -132,13 +138,14 @@ void BaseFrame::refreshStatusLine()
                                                  : QStringLiteral("silver")));
 }
 
-// The status label is rewritten only when its text changes.
+// The status label is rewritten only when its text changes, and its style
+// sheet only when that differs too.
 void BaseFrame::showStatus(const QString &text, const QString &styleSheet)
 {
     if (lblStatus->text() == text)
         return;
     lblStatus->setText(text);
-    lblStatus->setStyleSheet(styleSheet);
+    setStyleSheetIfChanged(lblStatus, styleSheet);
 }
 
 void BaseFrame::refreshLogo()
@@ -158,12 +165,12 @@ void BaseFrame::refreshLogo()
 void BaseFrame::blink()
 {
     if (btnMessage && btnMessage->isVisibleTo(this)) {
-        btnMessage->setStyleSheet(QStringLiteral("background-color: yellow; font-weight: bold; ")
-                                  + (blinkState ? QString() : QStringLiteral("color: yellow")));
+        setStyleSheetIfChanged(btnMessage, QStringLiteral("background-color: yellow; font-weight: bold; ")
+                                               + (blinkState ? QString() : QStringLiteral("color: yellow")));
     }
     if (lblFire && lblFire->isVisibleTo(this)) {
-        lblFire->setStyleSheet(QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ")
-                               + (blinkState ? QStringLiteral("white") : QStringLiteral("red")));
+        setStyleSheetIfChanged(lblFire, QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ")
+                                            + (blinkState ? QStringLiteral("white") : QStringLiteral("red")));
     }
     blinkScreen(blinkState);
     blinkState = !blinkState;

@@ -73,6 +73,9 @@ protected:
     void setStatusLabel(QLabel *lblStatus);
     void hideDisabledChildren();
 
+    // Setting a style sheet makes Qt polish the widget anew, a cost on every
+    // frame: set one only when it differs.
+    static void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet);
     static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
     static void setHighlighted(QWidget *widget, bool on);
     // Shows a widget when `on`, unless the form built it disabled: then it

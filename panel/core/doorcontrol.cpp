@@ -177,6 +177,8 @@ QString DoorControl::motionText() const
 
 void DoorControl::addEvent(const QString &text)
 {
+    if (events.size() >= MaxEvents)
+        events.removeFirst();
     events.append({QDateTime::currentDateTime(), text});
     eventsSeen = 0;
 }

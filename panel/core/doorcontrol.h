@@ -28,6 +28,9 @@ class DoorControl : public QObject
 public:
     static constexpr int InfoSize = 28;
     static constexpr int ConfigSize = 100;
+    // Events kept until the log takes them, and kept by the log: the newest
+    // ones, so a flapping input cannot fill the memory.
+    static constexpr int MaxEvents = 1000;
 
     DoorControl();
 
@@ -50,6 +53,7 @@ public:
     QString warningText() const;
     QString statusText() const;
 
+    // Appends an event; past MaxEvents the oldest waiting one is dropped.
     void addEvent(const QString &text);
     QList<LogEvent> takeEvents();
 

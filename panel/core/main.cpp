@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "singleinstance.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QApplication app(argc, argv);
+    quitOnTerminationSignals();
 
     SingleInstance instance;
     if (instance.anotherIsRunning())

@@ -4,6 +4,8 @@
 #include "commandcode.h"
 
 #include <QDebug>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace {
@@ -11,6 +13,25 @@ namespace {
 constexpr int BlinkMs = 500;
 constexpr int ScreensaverMs = 300000;
 constexpr int ModeSwitchSize = 4;
+
+// The logo fills part of a 240 x 320 screen; a picture that claims more
+// than this on a side would take far more memory than the panel has.
+constexpr int MaxLogoSide = 4096;
+
+// The logo from a regular file (a pipe of that name would block the start)
+// whose header declares a sensible size; anything else is no logo.
+QPixmap readLogo(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isFile())
+        return {};
+    QImageReader reader(fileName);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxLogoSide || size.height() > MaxLogoSide) {
+        qWarning().noquote() << fileName << "is not used as the logo: its size" << size << "is not sensible";
+        return {};
+    }
+    return QPixmap::fromImage(reader.read());
+}
 
 bool startsScreensaver(const QString &name)
 {
@@ -31,7 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
     worker.setObjectName(QStringLiteral("worker"));
 
     // Screens take the logo as they register their logo labels.
-    BaseFrame::logoPixmap = new QPixmap(QStringLiteral("logo.png"));
+    BaseFrame::logoPixmap = new QPixmap(readLogo(QStringLiteral("logo.png")));
 
     ui->setupUi(this);
 

@@ -1,6 +1,7 @@
 #ifndef PANELSETTINGS_H
 #define PANELSETTINGS_H
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QString>
 
@@ -35,12 +36,24 @@ public:
     void setNoExtension(bool on) { setValue(QLatin1String(NoExtensionKey), on); }
     void setNoModes2to6(bool on) { setValue(QLatin1String(NoModesKey), on); }
 
+    // The Service passcode: a number of 1 to 8 digits, as the keypad takes
+    // it.  Anything else stored (empty, text, a sign, hex) counts as absent,
+    // so `builtInDefault` applies rather than a 0 that an empty entry would match.
+    int servicePasscode(int builtInDefault) const
+    {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,8}$"));
+        const QString stored = value(QLatin1String(ServicePasscodeKey)).toString();
+        return digits.match(stored).hasMatch() ? stored.toInt() : builtInDefault;
+    }
+    void setServicePasscode(int passcode) { setValue(QLatin1String(ServicePasscodeKey), passcode); }
+
 private:
     static constexpr const char *LayoutKey = "layout";
     static constexpr const char *ShipsNameKey = "shipsname";
     static constexpr const char *DoorNameKey = "doorname";
     static constexpr const char *NoExtensionKey = "noextension";
     static constexpr const char *NoModesKey = "nomodes2_6";
+    static constexpr const char *ServicePasscodeKey = "pwd0";
 };
 
 #endif // PANELSETTINGS_H

@@ -10,6 +10,7 @@ constexpr char ControllerStart = '?';
 constexpr char PanelStart = '!';
 constexpr int FrameOverhead = 2; // start byte and N: the bytes N does not count
 constexpr int ShortestFrame = 4; // start, N, type, sum
+constexpr int ReopenMs = 1000;
 
 QString defaultPortName = QStringLiteral("COM1");
 
@@ -46,11 +47,17 @@ Worker::Worker(QObject *parent)
     serial.setPortName(defaultPortName);
     serial.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     connect(&serial, &QSerialPort::readyRead, this, &Worker::readData);
+    connect(&serial, &QSerialPort::errorOccurred, this, &Worker::portError);
+
+    reopenTimer.setInterval(ReopenMs);
+    connect(&reopenTimer, &QTimer::timeout, this, &Worker::reopenPort);
 }
 
 void Worker::setPortName(const QString &name)
 {
     serial.close();
+    reopenTimer.stop();
+    portLost = false;
     serial.setPortName(name);
 }
 
@@ -61,9 +68,48 @@ void Worker::setDefaultPortName(const QString &name)
 
 void Worker::openPort()
 {
-    serial.open(QIODevice::ReadWrite);
-    if (serial.isOpen())
+    if (serial.isOpen()) {
         serial.clear();
+        return;
+    }
+    if (!openSerial() && !reopenTimer.isActive()) {
+        qWarning().noquote() << "serial port" << serial.portName() << "cannot be opened:" << serial.errorString()
+                             << "- trying again every second";
+        portLost = true;
+        reopenTimer.start();
+    }
+}
+
+bool Worker::openSerial()
+{
+    if (!serial.open(QIODevice::ReadWrite))
+        return false;
+    serial.clear();
+    return true;
+}
+
+// An error that ends the port: close it, so its notifier stops firing, and
+// open it again when it comes back.  A device that went away reports a read
+// error (a hang-up) on every notification, or that it is gone.
+void Worker::portError(QSerialPort::SerialPortError error)
+{
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !serial.isOpen())
+        return;
+    qWarning().noquote() << "serial port" << serial.portName() << "lost:" << serial.errorString();
+    serial.close();
+    rxBuffer.clear();
+    portLost = true;
+    reopenTimer.start();
+}
+
+void Worker::reopenPort()
+{
+    if (!openSerial())
+        return;
+    reopenTimer.stop();
+    if (portLost)
+        qWarning().noquote() << "serial port" << serial.portName() << "open again";
+    portLost = false;
 }
 
 void Worker::sendCommand(quint8 cmd)
@@ -114,22 +160,31 @@ QByteArray Worker::commandFrame(quint8 code)
 
 void Worker::readData()
 {
-    rxBuffer.append(serial.readAll());
+    const QByteArray answer = receive(serial.readAll());
+    if (!answer.isEmpty())
+        serial.write(answer);
+}
+
+QByteArray Worker::receive(const QByteArray &bytes)
+{
+    QByteArray answer;
+    rxBuffer.append(bytes);
 
     if (plusReleasesRequest && rxBuffer == "+" && !pending.isEmpty()) {
-        writePending();
+        answer = takePending();
     } else {
         // Several frames can arrive in one read.  Each is handled in turn, so
         // the last one can still release the waiting request.
-        while (handleFrontFrame())
-            cutToFrameStart();
+        while (handleFrontFrame(answer)) {
+        }
     }
     cutToFrameStart();
+    return answer;
 }
 
-// Handles the frame at the front of the buffer if it is there whole.
-// Returns whether a frame was removed.
-bool Worker::handleFrontFrame()
+// Handles the frame at the front of the buffer if it is there whole, and
+// cuts the buffer to the next start byte.  Returns whether bytes were removed.
+bool Worker::handleFrontFrame(QByteArray &answer)
 {
     if (rxBuffer.size() < ShortestFrame || rxBuffer.at(0) != ControllerStart)
         return false;
@@ -137,15 +192,19 @@ bool Worker::handleFrontFrame()
     if (rxBuffer.size() < length)
         return false;
 
+    if (frameSum(rxBuffer.left(length - 1)) != static_cast<quint8>(rxBuffer.at(length - 1))) {
+        // Perhaps a data byte taken for a start byte: give up only that byte.
+        cutToFrameStart(1);
+        return true;
+    }
+
     const QByteArray frame = rxBuffer.left(length);
     const bool endsBuffer = rxBuffer.size() == length;
     rxBuffer.remove(0, length);
-
-    if (frameSum(frame.left(length - 1)) != static_cast<quint8>(frame.at(length - 1)))
-        return true;
+    cutToFrameStart();
 
     if (endsBuffer && !pending.isEmpty())
-        writePending();
+        answer = takePending();
 
     const char type = frame.at(2);
     if (isHandedOn(type)) {
@@ -156,18 +215,20 @@ bool Worker::handleFrontFrame()
     return true;
 }
 
-void Worker::cutToFrameStart()
+// Drops the bytes ahead of the first start byte at or after `from`.
+void Worker::cutToFrameStart(int from)
 {
-    const int start = rxBuffer.indexOf(ControllerStart);
+    const int start = rxBuffer.indexOf(ControllerStart, from);
     if (start < 0)
         rxBuffer.clear();
     else
         rxBuffer.remove(0, start);
 }
 
-void Worker::writePending()
+QByteArray Worker::takePending()
 {
     qDebug().noquote() << pending.toHex();
-    serial.write(pending);
-    pending.clear();
+    QByteArray frame;
+    frame.swap(pending);
+    return frame;
 }

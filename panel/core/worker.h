@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 
 // The serial link to the door controller.
 //
@@ -15,6 +16,14 @@
 // request replaces a waiting one, except that a request for data (counters,
 // configuration) never replaces a waiting request of another kind.  Frames of the types 'i', 't' and 'v' are
 // handed on through updated().
+//
+// A frame whose sum is wrong gives up only its start byte: the search for the
+// next '?' begins right after it, so a right frame that a false start byte
+// (a 0x3F data byte after a lost byte) overlapped is still found.
+//
+// The port only moves bytes; receive() holds the link's rules over a byte
+// buffer.  When the port ends (a USB adapter unplugged) it is closed, and
+// while it is closed it is opened again about once a second.
 class Worker : public QObject
 {
     Q_OBJECT
@@ -31,6 +40,10 @@ public:
     void setPortName(const QString &name);
     static void setDefaultPortName(const QString &name);
 
+    // Takes bytes as they came from the controller and returns the request
+    // they release (empty when none), which the caller writes to the line.
+    QByteArray receive(const QByteArray &bytes);
+
 signals:
     void updated(quint8 what, QByteArray raw);
 
@@ -41,11 +54,14 @@ public slots:
 
 private slots:
     void readData();
+    void portError(QSerialPort::SerialPortError error);
+    void reopenPort();
 
 private:
-    bool handleFrontFrame();
-    void cutToFrameStart();
-    void writePending();
+    bool handleFrontFrame(QByteArray &answer);
+    void cutToFrameStart(int from = 0);
+    QByteArray takePending();
+    bool openSerial();
 
     static QByteArray commandFrame(quint8 code);
 
@@ -55,6 +71,8 @@ private:
     static const bool hasSensorCommands;
 
     QSerialPort serial;
+    QTimer reopenTimer;
+    bool portLost = false; // a loss or failed open was logged: so is the reopening
     QByteArray rxBuffer;
     QByteArray pending;
     bool pendingIsDataRequest = false;

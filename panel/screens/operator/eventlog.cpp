@@ -4,6 +4,7 @@
 #include "arrowglyphs.h"
 #include "doorcontrol.h"
 
+#include <QPalette>
 #include <QScrollBar>
 
 namespace {
@@ -12,6 +13,7 @@ const QString TimePattern = QStringLiteral("--- dd.MM.yyyy hh:mm:ss:");
 
 // Every event takes two rows: its time and its text.
 constexpr int RowsPerEvent = 2;
+constexpr int MaxRows = DoorControl::MaxEvents * RowsPerEvent;
 
 } // namespace
 
@@ -20,6 +22,19 @@ Eventlog::Eventlog(QWidget *parent)
     , ui(new Ui::Eventlog)
 {
     ui->setupUi(this);
+    // The log repaints its rows with every event, so it is kept cheap: rows
+    // all have one height, so an insert does not measure every row, and the
+    // white-on-black comes from the palette rather than a style sheet, which
+    // would make every row's paint several times dearer.
+    ui->listWidget->setUniformItemSizes(true);
+    // Its frame's shades are black too: a style-sheet background hid it.
+    QPalette palette = ui->listWidget->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Light, QPalette::Midlight,
+                                     QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    ui->listWidget->setPalette(palette);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
     ArrowGlyphs::setArrows(ui->btnFirstLine, ArrowGlyphs::Up, 2);
@@ -44,6 +59,10 @@ void Eventlog::refreshScreen(BaseFrame::auth_level level, bool)
             ui->listWidget->insertItem(0, event.text);
             ui->listWidget->insertItem(0, event.time.toString(TimePattern));
         }
+        // The oldest events go first.
+        const int rows = ui->listWidget->count();
+        if (rows > MaxRows)
+            ui->listWidget->model()->removeRows(MaxRows, rows - MaxRows);
     }
 
     if (level > LevelStandard)

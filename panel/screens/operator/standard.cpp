@@ -62,9 +62,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     for (int mode = 1; mode <= ModeCount; ++mode) {
         const bool active = doorControl->isGroupIoActive(0, modeBit(mode));
         QAbstractButton *button = ui->modeButtons->button(mode);
-        const QString style = active ? LampOn : QString();
-        if (button->styleSheet() != style)
-            button->setStyleSheet(style);
+        setStyleSheetIfChanged(button, active ? LampOn : QString());
         if (active)
             ++activeModes;
     }

@@ -5,12 +5,6 @@
 #include "passcodes.h"
 #include "password.h"
 
-namespace {
-
-const QString ServicePasscodeKey = QStringLiteral("pwd0");
-
-} // namespace
-
 User::User(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::User)
@@ -29,7 +23,7 @@ void User::refreshScreen(BaseFrame::auth_level level, bool entered)
 {
     if (entered) {
         const PanelSettings settings;
-        servicePasscode = settings.value(ServicePasscodeKey, Passcodes::serviceDefault()).toInt();
+        servicePasscode = settings.servicePasscode(Passcodes::serviceDefault());
     }
 
     const bool loggedIn = level > LevelStandard;
@@ -43,17 +37,21 @@ void User::refreshScreen(BaseFrame::auth_level level, bool entered)
     ui->lblUser->setText(name.isEmpty() ? QStringLiteral("Standard user") : name);
 }
 
-int User::askPasscode()
+// The digits typed on the keypad as a number; nothing when the entry is
+// empty ("Enter" at once, or "<-- back"), which never matches a passcode.
+std::optional<int> User::askPasscode()
 {
     Password dialog(this);
     dialog.exec();
+    if (dialog.enteredDigits.isEmpty())
+        return std::nullopt;
     return dialog.enteredDigits.toInt(nullptr, 10);
 }
 
 // A login that fails, or is left with "<-- back", logs out.
 void User::login(int passcode, BaseFrame::auth_level level)
 {
-    const int entered = askPasscode();
+    const std::optional<int> entered = askPasscode();
     emit newAuthLevel(entered == passcode ? level : LevelStandard);
 }
 
@@ -61,7 +59,7 @@ void User::storeServicePasscode(int passcode)
 {
     servicePasscode = passcode;
     PanelSettings settings;
-    settings.setValue(ServicePasscodeKey, servicePasscode);
+    settings.setServicePasscode(servicePasscode);
     settings.sync();
 }
 
@@ -80,10 +78,11 @@ void User::on_btnPWD2_clicked()
     login(Passcodes::admin(), LevelAdmin);
 }
 
-// Whatever is typed becomes the new Service passcode, an empty entry 0.
+// Whatever is typed becomes the new Service passcode; an empty entry changes nothing.
 void User::on_btnChangePWD0_clicked()
 {
-    storeServicePasscode(askPasscode());
+    if (const std::optional<int> entered = askPasscode())
+        storeServicePasscode(*entered);
 }
 
 void User::on_btnResetPWD0_clicked()

@@ -3,6 +3,8 @@
 
 #include "baseframe.h"
 
+#include <optional>
+
 namespace Ui {
 class User;
 }
@@ -34,7 +36,7 @@ private slots:
 private:
     void login(int passcode, BaseFrame::auth_level level);
     // Runs the keypad and returns what was typed as a number; 0 for nothing.
-    int askPasscode();
+    std::optional<int> askPasscode();
     void storeServicePasscode(int passcode);
 
     Ui::User *ui;
