@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "commandcode.h"
+#include "operatingmode.h"
 
 #include <QDebug>
 #include <QPixmap>
@@ -11,6 +12,16 @@ namespace {
 constexpr int BlinkMs = 500;
 constexpr int ScreensaverMs = 300000;
 constexpr int ModeSwitchSize = 4;
+
+// The mode-switch mask of an operating mode of this build; 0 for any other.
+quint8 modeMask(int mode)
+{
+    for (const OperatingMode &m : operatingModes()) {
+        if (m.id == mode)
+            return m.switchMask;
+    }
+    return 0x00;
+}
 
 bool startsScreensaver(const QString &name)
 {
