@@ -1,4 +1,4 @@
-// Renders every screen of build A's screen stack, and the passcode keypad,
+// Renders every screen of a door build's screen stack, and the passcode keypad,
 // to a 240 x 320 picture named after the screen.
 //
 // The main window is the real one, fed a plausible door state.  Every page
@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "password.h"
+#include "rows/rows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,7 +71,8 @@ int main(int argc, char *argv[])
     if (auto *blinkTimer = window.findChild<QTimer *>(QStringLiteral("blinkTimer")))
         blinkTimer->stop();
 
-    // A plausible door: closed, reference run done, mode 1 active, both
+    // A plausible door of the build's own controller type: closed,
+    // reference run done, mode 1 active (its group-0 bit), both
     // supplies good, motion sensor 2 switched off, a valid configuration
     // block and some counts.  It is sent before and after every segue, as
     // the controller keeps sending, so screens that ask for the
@@ -80,7 +82,10 @@ int main(int argc, char *argv[])
         const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
         panel.send('v', Frames::config());
         panel.send('t', Frames::counters(123456, 789));
-        panel.send('i', Frames::info({{2, 0x01}, {6, 0x01}, {10, 0x02}, {26, 0x05}, {27, flags}}));
+        QByteArray record = Frames::info({{2, 0x01}, {6, 0x01}, {10, Rows::build().oneModeReported},
+                                          {26, 0x05}, {27, flags}});
+        record.replace(0, Rows::build().ownType.size(), Rows::build().ownType);
+        panel.send('i', record);
         panel.written();
     };
     auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
