@@ -5,7 +5,6 @@
 #include "frames.h"
 #include "mainwindow.h"
 #include "panelharness.h"
-#include "pseudoterminal.h"
 #include "rows/rows.h"
 #include "worker.h"
 
@@ -41,29 +40,6 @@ QByteArray hexOf(const QByteArray &bytes)
     return bytes.toHex(' ').toUpper();
 }
 
-// A serial link on a pseudo-terminal, the test as the controller.
-struct Link
-{
-    PseudoTerminal controller;
-    Worker worker;
-
-    Link()
-    {
-        worker.setPortName(controller.devicePath());
-        worker.openPort();
-    }
-
-    QByteArray send(const QByteArray &bytes)
-    {
-        controller.write(bytes);
-        QTest::qWait(5);
-        for (int waited = 0; controller.unreadByPanel() > 0 && waited < 2000; waited += 10)
-            QTest::qWait(10);
-        QTest::qWait(15);
-        return controller.readAvailable();
-    }
-};
-
 } // namespace
 
 class TestRules : public QObject
@@ -81,7 +57,6 @@ private slots:
     void commandTable();
     void plus();
     void screenStack();
-    void missingScreenIsNoTarget();
     void alarmLabels_data();
     void alarmLabels();
     void utilitiesAndBuildDate();
@@ -166,22 +141,23 @@ void TestRules::commandTable()
     QFETCH(int, code);
     QFETCH(QByteArray, frame);
 
-    Link link;
+    PanelHarness panel;
     const QByteArray waiting = modeSwitch(0x01);
-    link.worker.sendModeSwitch(waiting.mid(3, 4));
-    link.worker.sendCommand(static_cast<quint8>(code));
-    QCOMPARE(hexOf(link.send(Frames::controller('x', {}))), hexOf(frame.isEmpty() ? waiting : frame));
+    panel.worker().sendModeSwitch(waiting.mid(3, 4));
+    panel.worker().sendCommand(static_cast<quint8>(code));
+    QCOMPARE(hexOf(panel.poll()), hexOf(frame.isEmpty() ? waiting : frame));
 }
 
 void TestRules::plus()
 {
-    Link link;
-    link.worker.sendCommand(4);
+    PanelHarness panel;
+    panel.worker().sendCommand(4);
     const QByteArray request = Frames::hex("21 03 63 52 D9");
     const bool released = rows().plusReleasesRequest;
-    QCOMPARE(hexOf(link.send("+")), hexOf(released ? request : QByteArray()));
+    panel.sendRaw("+");
+    QCOMPARE(hexOf(panel.written()), hexOf(released ? request : QByteArray()));
     // Unreleased, the request waits for the next frame that ends the buffer.
-    QCOMPARE(hexOf(link.send(Frames::controller('x', {}))), hexOf(released ? QByteArray() : request));
+    QCOMPARE(hexOf(panel.poll()), hexOf(released ? QByteArray() : request));
 }
 
 void TestRules::screenStack()
@@ -192,18 +168,6 @@ void TestRules::screenStack()
     for (int i = 0; i < stack->count(); ++i)
         names << stack->widget(i)->objectName();
     QCOMPARE(names, rows().screens);
-}
-
-void TestRules::missingScreenIsNoTarget()
-{
-    PanelHarness panel;
-    for (const QString &name : Rows::allScreens()) {
-        if (rows().screens.contains(name))
-            continue;
-        panel.segue(name);
-        QCOMPARE(panel.screenName(), QStringLiteral("start"));
-        QCOMPARE(panel.window().navigationHistory(), QStringList{"start"});
-    }
 }
 
 void TestRules::alarmLabels_data()

@@ -6,7 +6,6 @@
 #include "mainwindow.h"
 #include "panelharness.h"
 
-#include <QLabel>
 #include <QtTest>
 
 // Main I/O bits (info bytes 6..9) and group bits (group 0: byte 10, group 1:
@@ -41,7 +40,6 @@ namespace {
 
 // Mode 1 (normal): byte 0 = 0x08.
 const QByteArray ModeOneRequest = Frames::hex("21 06 64 08 00 00 00 93");
-
 
 // One letter per button: H hidden, B blinking, S struck through and
 // disabled, L lit, Y lit yellow (exit only), P plain and enabled, D disabled
@@ -92,9 +90,6 @@ private slots:
     void states();
     void holdToRunTakesOver();
     void sealingButtonSendsSealing();
-    void modeButtonsSendTheirMasks_data();
-    void modeButtonsSendTheirMasks();
-    void seaworthyOnBlue();
 
 private:
     // The main door screen with a configuration block held and `door`
@@ -212,42 +207,6 @@ void TestStandardB::sealingButtonSendsSealing()
     panel.written();
     panel.click("btnSealing");
     QCOMPARE(panel.poll().toHex(' '), Frames::hex("21 03 63 4C D3").toHex(' '));
-}
-
-void TestStandardB::modeButtonsSendTheirMasks_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QByteArray>("frame");
-    QTest::newRow("normal") << "btnMode1" << ModeOneRequest;
-    QTest::newRow("permanent open") << "btnMode2" << Frames::hex("21 06 64 10 00 00 00 9B");
-    QTest::newRow("exit only") << "btnMode4" << Frames::hex("21 06 64 40 00 00 00 CB");
-}
-
-void TestStandardB::modeButtonsSendTheirMasks()
-{
-    QFETCH(QString, button);
-    QFETCH(QByteArray, frame);
-
-    PanelHarness panel;
-    show(panel, Door{});
-    panel.click(button);
-    QCOMPARE(panel.poll().toHex(' '), frame.toHex(' '));
-}
-
-void TestStandardB::seaworthyOnBlue()
-{
-    PanelHarness panel;
-    Door door;
-    door.sealed = true;
-    QByteArray record = door.record();
-    record[6] = char(record[6] | 0x01); // closed
-    record[8] = 0x08;                   // locked
-    record[26] = 0x03;                  // no reference step
-    show(panel, door);
-    panel.send('i', record);
-    auto *status = panel.widget<QLabel>("lblStatus");
-    QCOMPARE(status->text(), QStringLiteral("Seaworthy"));
-    QVERIFY(status->styleSheet().contains("blue"));
 }
 
 QTEST_MAIN(TestStandardB)

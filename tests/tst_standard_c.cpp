@@ -20,7 +20,6 @@ class TestStandardC : public QObject
 private slots:
     void modeOneRequest_data();
     void modeOneRequest();
-    void refOkFollowsReferenceFlag();
 };
 
 void TestStandardC::modeOneRequest_data()
@@ -53,20 +52,6 @@ void TestStandardC::modeOneRequest()
 
     for (int mode = 1; mode <= 6; ++mode)
         QVERIFY(!panel.button(QStringLiteral("btnMode%1").arg(mode))->isVisible());
-}
-
-void TestStandardC::refOkFollowsReferenceFlag()
-{
-    PanelHarness panel;
-    panel.click("pushButton");
-    panel.send('v', Frames::config());
-    panel.send('i', Frames::info({{0, 0x11}, {10, 0x02}}));
-    QVERIFY(!panel.button("btnHoming")->isVisible());
-    panel.send('i', Frames::info({{0, 0x11}, {10, 0x02}, {2, 0x01}}));
-    QVERIFY(panel.button("btnHoming")->isVisible());
-    panel.written();
-    panel.click("btnHoming");
-    QCOMPARE(panel.poll().toHex(' '), Frames::hex("21 03 63 1B A2").toHex(' '));
 }
 
 QTEST_MAIN(TestStandardC)

@@ -26,9 +26,8 @@ Standard::Standard(QWidget *parent)
     // The mode buttons are built disabled, so they never show; they keep
     // their lamps for whoever enables them in the form.
     for (const OperatingMode &mode : operatingModes()) {
-        auto *button = findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id));
-        Q_ASSERT(button);
-        ui->modeButtons->setId(button, mode.id);
+        if (auto *button = findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id)))
+            ui->modeButtons->setId(button, mode.id);
     }
     connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
 }
@@ -48,7 +47,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
         QAbstractButton *button = ui->modeButtons->button(mode.id);
         const QString style = active ? LampOn : QString();
-        if (button->styleSheet() != style)
+        if (button && button->styleSheet() != style)
             button->setStyleSheet(style);
         if (active)
             ++activeModes;
