@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "commandcode.h"
+#include "operatingmode.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -13,6 +14,16 @@ namespace {
 constexpr int BlinkMs = 500;
 constexpr int ScreensaverMs = 300000;
 constexpr int ModeSwitchSize = 4;
+
+// The mode-switch mask of an operating mode of this build; 0 for any other.
+quint8 modeMask(int mode)
+{
+    for (const OperatingMode &m : operatingModes()) {
+        if (m.id == mode)
+            return m.switchMask;
+    }
+    return 0x00;
+}
 
 // The logo fills part of a 240 x 320 screen; a picture that claims more
 // than this on a side would take far more memory than the panel has.

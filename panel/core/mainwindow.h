@@ -48,10 +48,6 @@ protected:
 private:
     BaseFrame *currentScreen() const;
 
-    // Per door build: the mode-switch mask of an operating mode, 0 for a
-    // mode the build does not have.
-    static quint8 modeMask(int mode);
-
     Ui::MainWindow *ui;
     QStack<QString> history;
     QTimer blinkTimer;

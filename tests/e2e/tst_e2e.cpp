@@ -137,6 +137,8 @@ private slots:
     void startButtonLeadsToModeRequest();
     void secondStartExitsAtOnce();
     void serviceEngineerReadsAndResetsCounters();
+    void buildBMainDoorScreen();
+    void buildCMainDoorScreen();
 
 private:
     void startRig(const QStringList &simulatorOptions = {});
@@ -150,6 +152,9 @@ private:
     int recordsTaken();
     QStringList framesSent();
     void expectFrames(const QStringList &expected);
+    void feed(char type, const QByteArray &payload);
+    void enterMainDoorScreen();
+    void press(const QPoint &point, const QString &action);
     void removeOurCom1();
 
     QProcess xvfb;
@@ -161,6 +166,7 @@ private:
     QProcess panel;
     QString com1Target; // where our /dev/COM1 points, once socat has made it
     qint64 panelPid = 0;
+    QString panelExecutable;
 };
 
 void tst_e2e::initTestCase()
@@ -171,7 +177,8 @@ void tst_e2e::initTestCase()
     }
     if (::access("/dev", W_OK) != 0)
         QSKIP("creating the link /dev/COM1 needs root");
-    QVERIFY2(QFileInfo(QStringLiteral(PANEL_EXECUTABLE)).isExecutable(), PANEL_EXECUTABLE);
+    for (const char *program : {PANEL_EXECUTABLE, PANEL_B_EXECUTABLE, PANEL_C_EXECUTABLE})
+        QVERIFY2(QFileInfo(QString::fromLatin1(program)).isExecutable(), program);
     QVERIFY2(QFileInfo(QStringLiteral(DOORSIM_EXECUTABLE)).isExecutable(), DOORSIM_EXECUTABLE);
 
     // Xvfb picks a free display itself and tells its number on stdout.
@@ -203,6 +210,7 @@ void tst_e2e::init()
     }
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
+    panelExecutable = QStringLiteral(PANEL_EXECUTABLE);
 }
 
 void tst_e2e::cleanup()
@@ -271,7 +279,7 @@ void tst_e2e::startRig(const QStringList &simulatorOptions)
 
     QDir(dir->path()).mkdir(QStringLiteral("panel"));
     startPanel(panel, dir->filePath(QStringLiteral("panel")));
-    QVERIFY2(panel.waitForStarted(), "panel-a did not start");
+    QVERIFY2(panel.waitForStarted(), qPrintable(panelExecutable + QStringLiteral(" did not start")));
     panelPid = panel.processId();
     QVERIFY2(waitForWindow(panel),
              qPrintable(panel.state() == QProcess::Running
@@ -290,7 +298,7 @@ void tst_e2e::startPanel(QProcess &process, const QString &workingDirectory)
     process.setWorkingDirectory(workingDirectory);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(dir->filePath(QStringLiteral("panel.err")), QIODevice::Append);
-    process.start(QStringLiteral(PANEL_EXECUTABLE), {});
+    process.start(panelExecutable, {});
 }
 
 // The window is mapped (and so the port open, which happens as it shows).
@@ -590,6 +598,130 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     CHECKED(tick());
     QTRY_VERIFY_WITH_TIMEOUT(framesSent().size() > beforeTick, 2000);
     QCOMPARE(framesSent().at(beforeTick), CountersRequest);
+}
+
+// One controller frame of our own making; an information record is awaited
+// until the panel has taken it.
+void tst_e2e::feed(char type, const QByteArray &payload)
+{
+    const int before = recordsTaken();
+    simulator(QStringLiteral("send ") + controllerFrame(type, payload));
+    if (type == 'i')
+        QTRY_VERIFY2_WITH_TIMEOUT(recordsTaken() > before, "the panel did not take the record", 5000);
+    else
+        QTest::qWait(300);
+}
+
+void tst_e2e::enterMainDoorScreen()
+{
+    CHECKED(press(StartButton, QStringLiteral("click")));
+    QTest::qWait(200);
+}
+
+// "click", "mousedown" or "mouseup" of the first button at a screen point.
+// (No --sync: it waits for a move, and the pointer may be there already.)
+void tst_e2e::press(const QPoint &point, const QString &action)
+{
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())}));
+    QTest::qWait(100);
+    QVERIFY(xdotool({action, QStringLiteral("1")}));
+    QTest::qWait(100);
+}
+
+// An information record: controller type, group-0 byte (the reported modes).
+static QByteArray record(quint8 type, quint8 modes)
+{
+    return Frames::info({{0, type}, {10, modes}});
+}
+
+static QString modeSwitch(quint8 mask)
+{
+    const QByteArray frame = Frames::hex("21 06 64") + QByteArray(1, char(mask)) + QByteArray(3, '\0');
+    return QString::fromLatin1((frame + char(0x8B + mask)).toHex(' '));
+}
+
+void tst_e2e::buildBMainDoorScreen()
+{
+    const QString open = QStringLiteral("21 03 63 4f d6");
+    const quint8 ownType = 0x24;
+    const quint8 normal = 0x08; // group-0 bit 3: mode 1 reported
+    panelExecutable = QStringLiteral(PANEL_B_EXECUTABLE);
+    CHECKED(startRig({QStringLiteral("--no-config")}));
+    CHECKED(enterMainDoorScreen());
+    CHECKED(expectFrames({})); // no block held: no mode request
+
+    // The block (exit only allowed), then a record that reports mode 1: it
+    // collects the request the block's refresh left.
+    CHECKED(feed('v', Frames::config({{34, 0x01}})));
+    CHECKED(feed('i', record(ownType, normal)));
+    QStringList sent{modeSwitch(0x08)};
+    CHECKED(expectFrames(sent));
+
+    // A record of build A's type reporting no mode is dropped.
+    CHECKED(feed('i', record(0x18, 0x00)));
+    CHECKED(feed('i', record(ownType, normal)));
+    CHECKED(expectFrames(sent));
+
+    // One of its own type reporting none asks for mode 1; a lone "+" does
+    // not let the request out, the next record does.
+    CHECKED(feed('i', record(ownType, 0x00)));
+    simulator(QStringLiteral("plus"));
+    CHECKED(expectFrames(sent));
+    CHECKED(feed('i', record(ownType, normal)));
+    sent << modeSwitch(0x08);
+    CHECKED(expectFrames(sent));
+
+    // "Permanent Open", then "Pushbutton EXIT ONLY".
+    CHECKED(press({40, 250}, QStringLiteral("click")));
+    CHECKED(feed('i', record(ownType, normal)));
+    sent << modeSwitch(0x10);
+    CHECKED(expectFrames(sent));
+    CHECKED(press({40, 150}, QStringLiteral("click")));
+    CHECKED(feed('i', record(ownType, normal)));
+    sent << modeSwitch(0x40);
+    CHECKED(expectFrames(sent));
+
+    // "Open", pressed and held over three records, then let go.
+    CHECKED(press({200, 200}, QStringLiteral("mousedown")));
+    CHECKED(feed('i', record(ownType, normal)));
+    CHECKED(feed('i', record(ownType, normal)));
+    CHECKED(press({200, 200}, QStringLiteral("mouseup")));
+    CHECKED(feed('i', record(ownType, normal)));
+    sent << open;
+    CHECKED(expectFrames(sent));
+}
+
+void tst_e2e::buildCMainDoorScreen()
+{
+    const QString open = QStringLiteral("21 03 63 4f d6");
+    const quint8 ownType = 0x11;
+    const quint8 modeOne = 0x02; // group-0 bit 1
+    panelExecutable = QStringLiteral(PANEL_C_EXECUTABLE);
+    CHECKED(startRig({QStringLiteral("--no-config")}));
+    CHECKED(enterMainDoorScreen());
+    CHECKED(expectFrames({}));
+
+    CHECKED(feed('v', Frames::config()));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    QStringList sent{ModeOneRequest};
+    CHECKED(expectFrames(sent));
+
+    // Build B's type reporting no mode is dropped; build C's brings mode 1.
+    CHECKED(feed('i', record(0x24, 0x00)));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    CHECKED(expectFrames(sent));
+    CHECKED(feed('i', record(ownType, 0x00)));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    sent << ModeOneRequest;
+    CHECKED(expectFrames(sent));
+
+    CHECKED(press({40, 150}, QStringLiteral("mousedown")));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    CHECKED(press({40, 150}, QStringLiteral("mouseup")));
+    CHECKED(feed('i', record(ownType, modeOne)));
+    sent << open;
+    CHECKED(expectFrames(sent));
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

@@ -1,5 +1,5 @@
-// Renders every screen of build A's screen stack, the passcode keypad, the
-// value-adjust dialog and the on-screen keyboard, each to a 240 x 320
+// Renders every screen of a door build's screen stack, the passcode keypad,
+// the value-adjust dialog and the on-screen keyboard, each to a 240 x 320
 // picture named after the screen.
 //
 // The main window is the real one, fed a plausible door state.  Every page
@@ -13,6 +13,7 @@
 #include "password.h"
 #include "textedit.h"
 #include "servicescreens.h"
+#include "rows/rows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,21 +75,24 @@ int main(int argc, char *argv[])
     if (auto *blinkTimer = window.findChild<QTimer *>(QStringLiteral("blinkTimer")))
         blinkTimer->stop();
 
-    // A plausible door: closed, reference run done, mode 1 active, both
+    // A plausible door of the build's own controller type: closed,
+    // reference run done, mode 1 active (its group-0 bit), both
     // supplies good, motion sensor 2 switched off, a valid configuration
     // block and some counts.  Some inputs and outputs are active, so the I/O
     // pages show lit rows: the closed limit switch and a light barrier, the
     // brake and the red push button LED, the inflated seal and "door open"
-    // of the extension, the sea mode and the green inside LED.  It is sent before and after every segue, as
-    // the controller keeps sending, so screens that ask for the
+    // of the extension, the sea mode and the green inside LED.  It is sent
+    // before and after every segue, as the controller keeps sending, so screens that ask for the
     // configuration block on entry get it too.  The hold-to-run screen shows
     // only while the controller reports hold-to-run (byte 27, bit 0).
     const auto feed = [&panel](const QString &screen) {
         const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
         panel.send('v', Frames::config());
         panel.send('t', Frames::counters(123456, 789));
-        panel.send('i', Frames::info({{2, 0x01}, {6, 0x41}, {8, 0x05}, {10, 0x02}, {15, 0x09}, {19, 0x01},
-                                          {20, 0x02}, {26, 0x05}, {27, flags}}));
+        QByteArray record = Frames::info({{2, 0x01}, {6, 0x41}, {8, 0x05}, {10, Rows::build().oneModeReported},
+                                          {15, 0x09}, {19, 0x01}, {20, 0x02}, {26, 0x05}, {27, flags}});
+        record.replace(0, Rows::build().ownType.size(), Rows::build().ownType);
+        panel.send('i', record);
         panel.written();
     };
     auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));

@@ -11,6 +11,23 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+
+// A form whose widget a screen's slot names no longer matches only warns as
+// the screen is built; the harness makes that a failure.
+QStringList formWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void collectFormWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("No matching signal for")))
+        formWarnings << message;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
 PanelHarness::PanelHarness(const QByteArray &settings)
     : previousDir(QDir::currentPath())
 {
@@ -22,7 +39,14 @@ PanelHarness::PanelHarness(const QByteArray &settings)
     }
     // The window opens its port as it shows, from its constructor on.
     Worker::setDefaultPortName(controller.devicePath());
+    formWarnings.clear();
+    previousHandler = qInstallMessageHandler(collectFormWarnings);
     mainWindow = std::make_unique<MainWindow>();
+    qInstallMessageHandler(previousHandler);
+    if (!formWarnings.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("a form does not fit its screen: ") + formWarnings.join(QStringLiteral("; "))),
+                     __FILE__, __LINE__);
+    }
     mainWindow->show();
     if (!QTest::qWaitForWindowExposed(mainWindow.get()))
         qWarning("the main window was not shown");

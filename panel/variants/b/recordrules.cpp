@@ -1,0 +1,30 @@
+// How build B reads the controller's information record: which controller
+// types it accepts and what the status line says about the door.
+
+#include "doorcontrol.h"
+
+bool DoorControl::acceptsRecord(const QByteArray &record)
+{
+    const quint8 type = static_cast<quint8>(record.at(0));
+    return type == 0x24 || (type == 0xAC && static_cast<quint8>(record.at(1)) == 0x02);
+}
+
+QString DoorControl::statusText() const
+{
+    switch (infoByte(26) & 0x0F) { // reference-run step
+    case 0: return QStringLiteral("Ref: Find close");
+    case 1: return QStringLiteral("Ref: Full open");
+    case 2: return QStringLiteral("Homing");
+    default: break;
+    }
+    const QString motion = motionText();
+    if (!motion.isEmpty())
+        return motion;
+    if (!isIoActive(0))
+        return QStringLiteral("Door open");
+    if (!isIoActive(19)) // not locked
+        return QStringLiteral("Door closed");
+    if (isIoActive(4))
+        return QStringLiteral("Seaworthy");
+    return QStringLiteral("Door closed & locked");
+}

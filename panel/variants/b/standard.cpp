@@ -1,0 +1,242 @@
+#include "standard.h"
+#include "ui_standard.h"
+
+#include "commandcode.h"
+#include "doorcontrol.h"
+#include "operatingmode.h"
+
+namespace {
+
+const QString Struck = QStringLiteral("background-color: #343434; text-decoration: line-through; color: black;");
+const QString Lit = QStringLiteral("background-color: lime; color: black;");
+const QString ExitOnlyLit = QStringLiteral("background-color: yellow;");
+const QString Plain;
+
+const QString SealingBlink = QStringLiteral("background-color: lime; color: %1;");
+const QString Mode1Blink = QStringLiteral("background-color: red; color: %1;");
+const QString Mode4Blink = QStringLiteral("background-color: fuchsia; color: %1; font-weight: bold;");
+
+const QString ExitOnlyText = QStringLiteral("Pushbutton\nEXIT ONLY");
+const QString SecurityText = QStringLiteral("Exit Only\nSecurity\nSystem");
+const QString SealingText = QStringLiteral("Sealing");
+const QString ExternSealingText = QStringLiteral("Extern\nSealing");
+
+constexpr int NormalMode = 1;
+constexpr int PermanentOpenMode = 2;
+
+// Main I/O bits.
+constexpr int SealedBit = 4;
+constexpr int FireBit = 5;
+constexpr int SecuritySystemBit = 9;
+
+// Configuration byte 34, bit 0: the exit-only mode may be chosen.
+constexpr int OptionsByte = 34;
+
+void setSheet(QWidget *widget, const QString &style)
+{
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
+}
+
+void setLook(QAbstractButton *button, const QString &style, bool enabled)
+{
+    setSheet(button, style);
+    button->setEnabled(enabled);
+}
+
+void setText(QAbstractButton *button, const QString &text)
+{
+    if (button->text() != text)
+        button->setText(text);
+}
+
+} // namespace
+
+Standard::Standard(QWidget *parent)
+    : BaseFrame(parent)
+    , ui(new Ui::Standard)
+{
+    ui->setupUi(this);
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, ui->lblPirate);
+    setLogoWidgets(ui->lblLogo, ui->lblShipsname, nullptr);
+    setStatusLabel(ui->lblStatus);
+    hideDisabledChildren();
+
+    ui->modeButtons->setId(ui->btnMode1, 1);
+    ui->modeButtons->setId(ui->btnMode2, 2);
+    ui->modeButtons->setId(ui->btnMode3, 3);
+    ui->modeButtons->setId(ui->btnMode4, 4);
+    connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
+
+    // Shown only in the security-system state.
+    ui->btnSealing->setVisible(false);
+}
+
+Standard::~Standard()
+{
+    delete ui;
+}
+
+// Whether the controller reports the mode active, through its group-0 bit.
+bool Standard::modeReported(int mode) const
+{
+    for (const OperatingMode &m : operatingModes()) {
+        if (m.id == mode)
+            return doorControl->isGroupIoActive(0, m.lampBit);
+    }
+    return false;
+}
+
+void Standard::refreshScreen(BaseFrame::auth_level, bool)
+{
+    if (!doorControl)
+        return;
+
+    // The door runs on hold-to-run: that screen takes over.
+    if (doorControl->infoBit(27, 0)) {
+        emit segue(QStringLiteral("totmann"), true);
+        return;
+    }
+
+    if (doorControl->infoBit(2, 1))
+        showLockedState();
+    else if (doorControl->isIoActive(FireBit))
+        showFireState();
+    else if (doorControl->isIoActive(SecuritySystemBit))
+        showSecurityState();
+    else
+        showNormalState();
+}
+
+void Standard::showLockedState()
+{
+    setLook(ui->btnMode1, Struck, false);
+    setLook(ui->btnMode2, Struck, false);
+    setLook(ui->btnMode3, Struck, false);
+    setText(ui->btnMode4, ExitOnlyText);
+    setLook(ui->btnMode4, Struck, false);
+    ui->btnOpen->show();
+    setLook(ui->btnOpen, Struck, false);
+    setText(ui->btnSealing, SealingText);
+    setLook(ui->btnSealing, Struck, false);
+    sealingBlink = mode1Blink = mode4Blink = false;
+}
+
+// Only the normal mode stands, blinking, and is asked for until reported.
+void Standard::showFireState()
+{
+    ui->btnMode1->setEnabled(false);
+    mode1Blink = true;
+    setLook(ui->btnMode2, Struck, false);
+    setLook(ui->btnMode3, Struck, false);
+    setText(ui->btnMode4, ExitOnlyText);
+    setLook(ui->btnMode4, Struck, false);
+    mode4Blink = false;
+    ui->btnOpen->hide();
+    setText(ui->btnSealing, SealingText);
+    setLook(ui->btnSealing, Struck, false);
+    sealingBlink = false;
+    if (!modeReported(NormalMode))
+        emit changeMode(NormalMode);
+}
+
+// Exit only, blinking; the sealing button shows while sealing is external.
+void Standard::showSecurityState()
+{
+    setLook(ui->btnMode1, Struck, false);
+    mode1Blink = false;
+    setLook(ui->btnMode2, Struck, false);
+    setLook(ui->btnMode3, Struck, false);
+    setText(ui->btnMode4, SecurityText);
+    ui->btnMode4->setEnabled(false);
+    mode4Blink = true;
+    ui->btnOpen->hide();
+
+    applySealingRule();
+    const bool externSealing = doorControl->isGroupIoActive(2, 1);
+    ui->btnSealing->setVisible(externSealing);
+    ui->btnSealing->setEnabled(!externSealing);
+    setText(ui->btnSealing, externSealing ? ExternSealingText : SealingText);
+
+    if (modeReported(PermanentOpenMode))
+        emit changeMode(NormalMode);
+}
+
+void Standard::showNormalState()
+{
+    setLook(ui->btnMode1, modeReported(1) ? Lit : Plain, true);
+    mode1Blink = false;
+
+    const bool externSealing = doorControl->isGroupIoActive(2, 1);
+    if (externSealing) {
+        setLook(ui->btnMode2, Struck, false);
+        if (modeReported(PermanentOpenMode))
+            emit changeMode(NormalMode);
+    } else {
+        setLook(ui->btnMode2, modeReported(2) ? Lit : Plain, true);
+    }
+
+    setLook(ui->btnMode3, modeReported(3) ? Lit : Plain, true);
+
+    setText(ui->btnMode4, ExitOnlyText);
+    if (static_cast<quint8>(doorControl->config.at(OptionsByte)) & 0x01)
+        setLook(ui->btnMode4, modeReported(4) ? ExitOnlyLit : Plain, true);
+    else
+        setLook(ui->btnMode4, Struck, false);
+    mode4Blink = false;
+
+    // Without a configuration block every bit reads inactive: the modes
+    // cannot be judged, so nothing is asked until the block is held.
+    int activeModes = 0;
+    for (const OperatingMode &mode : operatingModes())
+        activeModes += modeReported(mode.id) ? 1 : 0;
+    if (doorControl->configValid && activeModes != 1)
+        emit changeMode(NormalMode);
+
+    // A finger still holding "Open" keeps it lit.
+    ui->btnOpen->show();
+    setLook(ui->btnOpen, Plain, true);
+    setHighlighted(ui->btnOpen, ui->btnOpen->isDown());
+
+    if (modeReported(PermanentOpenMode)) {
+        setText(ui->btnSealing, SealingText);
+        setLook(ui->btnSealing, Struck, false);
+        sealingBlink = false;
+        return;
+    }
+    applySealingRule();
+    ui->btnSealing->setEnabled(!externSealing);
+    setText(ui->btnSealing, externSealing ? ExternSealingText : SealingText);
+}
+
+// While the sealing request and the sealed input disagree the button shows
+// the request (lit while the controller seals); once they agree it blinks.
+void Standard::applySealingRule()
+{
+    if (doorControl->isGroupIoActive(1, 1) != doorControl->isIoActive(SealedBit)) {
+        setSheet(ui->btnSealing, doorControl->infoBit(27, 1) ? Lit : Plain);
+        sealingBlink = false;
+    } else {
+        sealingBlink = true;
+    }
+}
+
+void Standard::blinkScreen(bool state)
+{
+    if (sealingBlink)
+        setSheet(ui->btnSealing, SealingBlink.arg(state ? QStringLiteral("black") : QStringLiteral("lime")));
+    if (mode1Blink)
+        setSheet(ui->btnMode1, Mode1Blink.arg(state ? QStringLiteral("white") : QStringLiteral("red")));
+    if (mode4Blink)
+        setSheet(ui->btnMode4, Mode4Blink.arg(state ? QStringLiteral("white") : QStringLiteral("fuchsia")));
+}
+
+void Standard::on_btnUtilities_clicked()
+{
+    emit segue(QStringLiteral("utilities"), false);
+}
+
+void Standard::on_btnSealing_clicked()
+{
+    emit sendCommand(CmdSealing);
+}

@@ -1,0 +1,55 @@
+// Build B: four modes, no sensor commands, no "+" case, no sensors screen,
+// "Seaworthy", fire and pirate from main I/O bits 5 and 9, "VEK Info".
+
+#include "rows.h"
+
+#include "frames.h"
+
+namespace Rows {
+
+const Build &build()
+{
+    static const Build b = [] {
+        Build b;
+        b.records = {
+            {"0x24", "\x24", true}, {"0x24 0x01", "\x24\x01", true}, {"0xAC 0x02", "\xac\x02", true},
+            {"0xAC 0x01", "\xac\x01", false}, {"0xAC 0x03", "\xac\x03", false}, {"0x23", "\x23", false},
+            {"0x25", "\x25", false}, {"0x18 (build A)", "\x18", false}, {"0x11 (build C)", "\x11", false},
+            {"0xAA", "\xaa", false},
+        };
+        b.ownType = "\x24";
+        b.statusTexts = {
+            {"ref step 0", {{26, 0x00}}, false, "Ref: Find close"},
+            {"ref step 1", {{26, 0x01}}, false, "Ref: Full open"},
+            {"ref step 2", {{26, 0x12}}, false, "Homing"},
+            {"ref step 3 falls through", {{26, 0x03}}, false, "Door open"},
+            {"no safety", {{26, 0x03}, {2, 0x04}}, false, "No safety"},
+            {"closing", {{26, 0x03}, {3, 0x04}}, false, "Closing"},
+            {"open, locked and sealed", {{26, 0x03}, {6, 0x10}, {8, 0x08}}, true, "Door open"},
+            {"closed, not locked", {{26, 0x03}, {6, 0x11}}, true, "Door closed"},
+            {"closed and locked", {{26, 0x03}, {6, 0x01}, {8, 0x08}}, true, "Door closed & locked"},
+            {"closed, locked, sealed", {{26, 0x03}, {6, 0x11}, {8, 0x08}}, true, "Seaworthy"},
+        };
+        b.modeMasks = {{1, 0x08}, {2, 0x10}, {3, 0x20}, {4, 0x40}, {0, 0x00}, {5, 0x00}, {7, 0x00}};
+        b.commands = sharedCommands();
+        b.commands += {{10, {}}, {11, {}}, {12, {}}, {13, {}}};
+        b.plusReleasesRequest = false;
+        b.screens = allScreens();
+        b.screens.removeAll("sensors");
+        b.alarmLabels = {
+            {"none", {}, false, false, false},
+            {"bit 5", {5}, true, true, false},
+            {"bit 9", {9}, false, false, true},
+            {"bits 5 and 9", {5, 9}, true, true, true},
+        };
+        b.vekInfoShown = true;
+        b.buildDate = "24.04.2022";
+        b.oneModeReported = 0x08;
+        b.modeRequestWithoutConfig = false;
+        b.holdToOpen = true;
+        return b;
+    }();
+    return b;
+}
+
+} // namespace Rows

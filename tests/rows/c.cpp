@@ -1,0 +1,52 @@
+// Build C: six modes on masks 0x02 to 0x40, no sensor commands, no "+" case,
+// no sensors screen, reference texts counted from 1, header as build A.
+
+#include "rows.h"
+
+#include "frames.h"
+
+namespace Rows {
+
+const Build &build()
+{
+    static const Build c = [] {
+        Build b;
+        b.records = {
+            {"0x11", "\x11", true}, {"0xAA", "\xaa", true}, {"0x10", "\x10", false}, {"0x12", "\x12", false},
+            {"0xAB", "\xab", false}, {"0x18 (build A)", "\x18", false}, {"0x24 (build B)", "\x24", false},
+            {"0xAC 0x02", "\xac\x02", false},
+        };
+        b.ownType = "\x11";
+        b.statusTexts = {
+            {"ref step 0 falls through", {{26, 0x00}}, false, "Door open"},
+            {"ref step 1", {{26, 0x01}}, false, "Ref: Find close"},
+            {"ref step 2", {{26, 0x02}}, false, "Ref: Full open"},
+            {"ref step 3", {{26, 0x13}}, false, "Homing"},
+            {"ref step 4 falls through", {{26, 0x04}}, false, "Door open"},
+            {"no safety", {{2, 0x04}}, false, "No safety"},
+            {"opening", {{3, 0x02}}, false, "Opening"},
+            {"closed", {{6, 0x01}}, true, "Door closed"},
+            {"open", {}, true, "Door open"},
+        };
+        b.modeMasks = {{1, 0x02}, {2, 0x04}, {3, 0x08}, {4, 0x10}, {5, 0x20}, {6, 0x40}, {7, 0x00}, {0, 0x00}};
+        b.commands = sharedCommands();
+        b.commands += {{10, {}}, {11, {}}, {12, {}}, {13, {}}};
+        b.plusReleasesRequest = false;
+        b.screens = allScreens();
+        b.screens.removeAll("sensors");
+        b.alarmLabels = {
+            {"none", {}, false, false, false},
+            {"bit 5", {5}, false, false, true},
+            {"bit 9", {9}, false, false, false},
+        };
+        b.vekInfoShown = false;
+        b.buildDate = "24.04.2022";
+        b.oneModeReported = 0x02;
+        b.modeRequestWithoutConfig = false;
+        b.holdToOpen = true;
+        return b;
+    }();
+    return c;
+}
+
+} // namespace Rows

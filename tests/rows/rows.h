@@ -1,0 +1,72 @@
+#ifndef ROWS_H
+#define ROWS_H
+
+#include <QByteArray>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What one door build does where the builds differ: the expectations that
+// the shared rule tests (tst_rules) check against that build's library.
+// Each build brings its own rows/<build>.cpp; the test body never names a
+// build.
+namespace Rows {
+
+using Bytes = QVector<QPair<int, quint8>>;
+
+// The leading bytes of an information record and whether the build takes it.
+struct Record
+{
+    const char *name;
+    QByteArray lead;
+    bool accepted;
+};
+
+// The status text of an information record (bytes set over a record the
+// build takes), with or without a configuration block that reads every
+// bit active when set.
+struct Status
+{
+    const char *name;
+    Bytes bytes;
+    bool configHeld;
+    QString text;
+};
+
+// The header's alarm labels while the given main I/O bits are active.
+struct AlarmLabels
+{
+    const char *name;
+    QVector<int> mainIoBits;
+    bool fireShown;
+    bool fireBlinks;
+    bool pirateShown;
+};
+
+struct Build
+{
+    QVector<Record> records;
+    QByteArray ownType;               // leading bytes of a record the build takes
+    QVector<Status> statusTexts;
+    QVector<QPair<int, quint8>> modeMasks;     // mode -> byte 0 of the mode switch
+    QVector<QPair<int, QByteArray>> commands;  // code -> frame; empty: not in the table
+    bool plusReleasesRequest;
+    QStringList screens;              // the main window's stack, in order
+    QVector<AlarmLabels> alarmLabels;
+    bool vekInfoShown;                // "VEK Info" on the utilities menu at level 0
+    QString buildDate;
+    quint8 oneModeReported;           // group-0 byte (info byte 10) of exactly one mode
+    bool modeRequestWithoutConfig;    // the main door screen asks for mode 1 before a block is held
+    bool holdToOpen;                  // the main door screen has the "Open" button
+};
+
+const Build &build();
+
+// The screens every build has, in build A's order, and build A's commands 1 to 8 and 100.
+QStringList allScreens();
+QVector<QPair<int, QByteArray>> sharedCommands();
+
+} // namespace Rows
+
+#endif // ROWS_H

@@ -1,0 +1,275 @@
+// The rules in which the door builds differ, one body for every build: each
+// build's library is tested against its own rows (rows/<build>.cpp).
+
+#include "doorcontrol.h"
+#include "frames.h"
+#include "mainwindow.h"
+#include "panelharness.h"
+#include "rows/rows.h"
+#include "worker.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QtTest>
+
+namespace {
+
+const Rows::Build &rows()
+{
+    return Rows::build();
+}
+
+// An information record the build takes, with `bytes` set.
+QByteArray ownInfo(const Rows::Bytes &bytes = {})
+{
+    QByteArray record = Frames::info();
+    record.replace(0, rows().ownType.size(), rows().ownType);
+    for (const auto &value : bytes)
+        record[value.first] = static_cast<char>(value.second);
+    return record;
+}
+
+QByteArray modeSwitch(quint8 mask)
+{
+    return panelFrame('d', QByteArray(1, static_cast<char>(mask)) + QByteArray(3, '\0'));
+}
+
+QByteArray hexOf(const QByteArray &bytes)
+{
+    return bytes.toHex(' ').toUpper();
+}
+
+} // namespace
+
+class TestRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordAcceptance_data();
+    void recordAcceptance();
+    void statusText_data();
+    void statusText();
+    void modeMask_data();
+    void modeMask();
+    void commandTable_data();
+    void commandTable();
+    void plus();
+    void screenStack();
+    void alarmLabels_data();
+    void alarmLabels();
+    void utilitiesAndBuildDate();
+    void modeRequestBeforeConfiguration();
+    void openHeldToOpen();
+};
+
+void TestRules::recordAcceptance_data()
+{
+    QTest::addColumn<QByteArray>("lead");
+    QTest::addColumn<bool>("accepted");
+    for (const Rows::Record &row : rows().records)
+        QTest::newRow(row.name) << row.lead << row.accepted;
+}
+
+void TestRules::recordAcceptance()
+{
+    QFETCH(QByteArray, lead);
+    QFETCH(bool, accepted);
+
+    DoorControl door;
+    QByteArray record = Frames::info({{3, 0x02}, {5, 0x20}});
+    record.replace(0, lead.size(), lead);
+    door.setInfo(record);
+    QCOMPARE(door.info == record, accepted);
+    QCOMPARE(door.events.size(), accepted ? 1 : 0); // the safety stop, only when taken
+}
+
+void TestRules::statusText_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("configHeld");
+    QTest::addColumn<QString>("text");
+    for (const Rows::Status &row : rows().statusTexts)
+        QTest::newRow(row.name) << ownInfo(row.bytes) << row.configHeld << row.text;
+}
+
+void TestRules::statusText()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(bool, configHeld);
+    QFETCH(QString, text);
+
+    DoorControl door;
+    if (configHeld)
+        door.setConfig(Frames::config());
+    door.setInfo(record);
+    QCOMPARE(door.info, record);
+    QCOMPARE(door.statusText(), text);
+}
+
+void TestRules::modeMask_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("mask");
+    for (const auto &row : rows().modeMasks)
+        QTest::addRow("mode %d", row.first) << row.first << int(row.second);
+}
+
+void TestRules::modeMask()
+{
+    QFETCH(int, mode);
+    QFETCH(int, mask);
+
+    PanelHarness panel;
+    panel.poll();
+    panel.window().changeMode(mode);
+    QCOMPARE(hexOf(panel.poll()), hexOf(modeSwitch(static_cast<quint8>(mask))));
+}
+
+void TestRules::commandTable_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("frame");
+    for (const auto &row : rows().commands)
+        QTest::addRow("%d", row.first) << row.first << row.second;
+}
+
+// A code outside the table leaves a waiting request as it is.
+void TestRules::commandTable()
+{
+    QFETCH(int, code);
+    QFETCH(QByteArray, frame);
+
+    PanelHarness panel;
+    const QByteArray waiting = modeSwitch(0x01);
+    if (frame.isEmpty())
+        panel.worker().sendModeSwitch(waiting.mid(3, 4));
+    panel.worker().sendCommand(static_cast<quint8>(code));
+    QCOMPARE(hexOf(panel.poll()), hexOf(frame.isEmpty() ? waiting : frame));
+}
+
+void TestRules::plus()
+{
+    PanelHarness panel;
+    panel.worker().sendCommand(4);
+    const QByteArray request = Frames::hex("21 03 63 52 D9");
+    const bool released = rows().plusReleasesRequest;
+    panel.sendRaw("+");
+    QCOMPARE(hexOf(panel.written()), hexOf(released ? request : QByteArray()));
+    // Unreleased, the request waits for the next frame that ends the buffer.
+    QCOMPARE(hexOf(panel.poll()), hexOf(released ? QByteArray() : request));
+}
+
+void TestRules::screenStack()
+{
+    PanelHarness panel;
+    auto *stack = panel.window().findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QStringList names;
+    for (int i = 0; i < stack->count(); ++i)
+        names << stack->widget(i)->objectName();
+    QCOMPARE(names, rows().screens);
+}
+
+void TestRules::alarmLabels_data()
+{
+    QTest::addColumn<QVector<int>>("bits");
+    QTest::addColumn<bool>("fireShown");
+    QTest::addColumn<bool>("fireBlinks");
+    QTest::addColumn<bool>("pirateShown");
+    for (const Rows::AlarmLabels &row : rows().alarmLabels)
+        QTest::newRow(row.name) << row.mainIoBits << row.fireShown << row.fireBlinks << row.pirateShown;
+}
+
+void TestRules::alarmLabels()
+{
+    QFETCH(QVector<int>, bits);
+    QFETCH(bool, fireShown);
+    QFETCH(bool, fireBlinks);
+    QFETCH(bool, pirateShown);
+
+    quint32 word = 0x1800; // both supplies good
+    for (int bit : bits)
+        word |= 1u << bit;
+    PanelHarness panel;
+    panel.send('v', Frames::config());
+    panel.send('i', ownInfo({{6, quint8(word)}, {7, quint8(word >> 8)}, {10, rows().oneModeReported}}));
+    for (const QString &screen : {QStringLiteral("standard"), QStringLiteral("utilities")}) {
+        panel.segue(screen);
+        auto *fire = panel.widget<QLabel>("lblFire");
+        QCOMPARE(fire->isVisible(), fireShown);
+        QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), pirateShown);
+
+        panel.window().blinkEvent();
+        const QString first = fire->styleSheet();
+        panel.window().blinkEvent();
+        QCOMPARE(fire->styleSheet() != first, fireBlinks);
+    }
+}
+
+void TestRules::utilitiesAndBuildDate()
+{
+    PanelHarness panel;
+    panel.segue("utilities");
+    QAbstractButton *vekInfo = panel.button("btnVekInfo");
+    QCOMPARE(vekInfo->isVisible(), rows().vekInfoShown);
+    if (rows().vekInfoShown) {
+        panel.click("btnVekInfo");
+        QCOMPARE(panel.screenName(), QStringLiteral("vekinfo"));
+    }
+    panel.segue("systeminfo");
+    QCOMPARE(panel.widget<QLabel>("lblBuildDate")->text(), rows().buildDate);
+}
+
+// Before a configuration block is held every bit reads inactive.
+void TestRules::modeRequestBeforeConfiguration()
+{
+    const QByteArray configRequest = Frames::hex("21 02 76 99");
+    const QByteArray modeOne = modeSwitch(rows().modeMasks.first().second);
+    QCOMPARE(rows().modeMasks.first().first, 1);
+
+    PanelHarness panel;
+    panel.click("pushButton");
+    QCOMPARE(panel.screenName(), QStringLiteral("standard"));
+    panel.poll();
+    // A record that reports no mode: the configuration is asked for.
+    panel.send('i', ownInfo());
+    QCOMPARE(hexOf(panel.poll()), hexOf(rows().modeRequestWithoutConfig ? modeOne : configRequest));
+    // The block comes; the same record now asks for mode 1.
+    panel.send('v', Frames::config());
+    QCOMPARE(hexOf(panel.poll()), hexOf(modeOne));
+    // Exactly one mode reported: nothing more.
+    panel.send('i', ownInfo({{10, rows().oneModeReported}}));
+    panel.written();
+    QCOMPARE(hexOf(panel.poll()), QByteArray());
+}
+
+void TestRules::openHeldToOpen()
+{
+    if (!rows().holdToOpen)
+        QSKIP("this build's main door screen has no \"Open\" button");
+
+    PanelHarness panel;
+    panel.click("pushButton");
+    panel.send('v', Frames::config({{34, 0x01}}));
+    panel.send('i', ownInfo({{10, rows().oneModeReported}}));
+    panel.written();
+
+    QAbstractButton *open = panel.button("btnOpen");
+    QVERIFY(open->isVisible());
+    const QString plain = open->styleSheet();
+    QTest::mousePress(open, Qt::LeftButton);
+    QVERIFY(open->styleSheet().contains("lime"));
+    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 4F D6")));
+    // Records go on while the finger holds: still lit, nothing sent again.
+    panel.send('i', ownInfo({{10, rows().oneModeReported}}));
+    QVERIFY(open->styleSheet().contains("lime"));
+    QCOMPARE(hexOf(panel.poll()), QByteArray());
+
+    QTest::mouseRelease(open, Qt::LeftButton);
+    QCOMPARE(open->styleSheet(), plain);
+    QCOMPARE(hexOf(panel.poll()), QByteArray());
+}
+
+QTEST_MAIN(TestRules)
+#include "tst_rules.moc"
