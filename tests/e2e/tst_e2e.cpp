@@ -9,6 +9,7 @@
 // controller speak ("tick"), so what the panel may send, and when, is exact.
 
 #include "frames.h"
+#include "passcodes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,6 +33,26 @@ const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
 
 // Screen point of the start screen's "Touch here to continue!" button.
 const QPoint StartButton(120, 205);
+
+// Screen points of the buttons on a service engineer's way to a parameter.
+const QPoint UtilitiesButton(40, 300);   // main door screen
+const QPoint LoginArea(160, 21);         // utilities: held, leads to the login screen
+const QPoint ServiceLogin(160, 150);     // login screen
+const QPoint SettingsButton(40, 250);    // login screen, once logged in
+const QPoint PositionsButton(120, 65);   // settings menu
+const QPoint OpenSlowDistance(195, 60);  // positions screen: first value button
+const QPoint SmallStepUp(120, 120);      // value dialog
+const QPoint DialogEnter(200, 300);      // value dialog
+const QPoint BackButton(40, 300);        // every screen with "<-- back" at the bottom left
+
+// The keys of the passcode keypad, by digit.
+QPoint keypadKey(QChar digit)
+{
+    static const QPoint keys[] = {{120, 283}, {45, 73}, {120, 73}, {195, 73}, {45, 143},
+                                  {120, 143}, {195, 143}, {45, 213}, {120, 213}, {195, 213}};
+    return keys[digit.digitValue()];
+}
+const QPoint KeypadEnter(195, 283);
 
 bool pathExists(const QString &path)
 {
@@ -115,12 +136,15 @@ private slots:
     void requestLeavesOnlyWithFrameEndingBuffer();
     void startButtonLeadsToModeRequest();
     void secondStartExitsAtOnce();
+    void serviceChangesDistance();
 
 private:
     void startRig(const QStringList &simulatorOptions = {});
     void startPanel(QProcess &panel, const QString &workingDirectory);
     bool waitForWindow(const QProcess &panel);
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
+    void tap(const QPoint &point, int holdMs = 0);
+    bool segueLogged(const QString &screen);
     void simulator(const QString &command);
     void tick();
     int recordsTaken();
@@ -296,6 +320,30 @@ bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
     if (output)
         *output = tool.readAllStandardOutput();
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// A finger on the screen: a click, or a press held for `holdMs`.
+void tst_e2e::tap(const QPoint &point, int holdMs)
+{
+    const QString x = QString::number(point.x());
+    const QString y = QString::number(point.y());
+    // A synchronous move waits for the pointer to move: start it elsewhere.
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")}));
+    if (holdMs == 0) {
+        QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), x, y, QStringLiteral("click"), QStringLiteral("1")}));
+    } else {
+        QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), x, y, QStringLiteral("mousedown"), QStringLiteral("1")}));
+        QTest::qWait(holdMs);
+        QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
+    }
+    QTest::qWait(300); // let the panel draw what the touch led to
+}
+
+// Whether the panel has gone to `screen`, as its debug output tells.
+bool tst_e2e::segueLogged(const QString &screen)
+{
+    QFile err(dir->filePath(QStringLiteral("panel.err")));
+    return err.open(QIODevice::ReadOnly) && err.readAll().contains("segue to " + screen.toLatin1() + " (");
 }
 
 void tst_e2e::simulator(const QString &command)
@@ -483,6 +531,56 @@ void tst_e2e::secondStartExitsAtOnce()
     CHECKED(tick());
     QTRY_VERIFY_WITH_TIMEOUT(!framesSent().isEmpty(), 2000);
     QCOMPARE(framesSent().first(), ConfigRequest);
+}
+
+// A service engineer logs in, opens the positions screen, steps the open
+// slow distance up by 1 % and goes back: the panel asks for the block on
+// entry and later sends it with only that distance changed.
+void tst_e2e::serviceChangesDistance()
+{
+    CHECKED(startRig());
+    QByteArray block = Frames::config({{28, 0x2C}, {29, 0x01}}); // open slow distance 30.0 %
+    QStringList assignments;
+    for (int at = 0; at < block.size(); ++at)
+        assignments << QStringLiteral("%1=%2").arg(at, 0, 16).arg(static_cast<quint8>(block.at(at)), 0, 16);
+    simulator(QStringLiteral("config ") + assignments.join(QLatin1Char(' ')));
+    CHECKED(tick());
+    CHECKED(tick());
+
+    CHECKED(tap(StartButton));
+    // The main door screen asks for mode 1 until the controller reports it.
+    CHECKED(tick());
+    CHECKED(tick());
+    CHECKED(tap(UtilitiesButton));
+    CHECKED(tap(LoginArea, 1800));
+    QVERIFY2(segueLogged(QStringLiteral("user")), "the login screen did not open");
+    CHECKED(tap(ServiceLogin));
+    for (QChar digit : QString::number(Passcodes::serviceDefault()))
+        CHECKED(tap(keypadKey(digit)));
+    CHECKED(tap(KeypadEnter));
+    CHECKED(tap(SettingsButton));
+    if (!segueLogged(QStringLiteral("settings")))
+        QSKIP("no settings menu in this panel yet: the positions screen cannot be reached");
+
+    CHECKED(tap(PositionsButton));
+    QVERIFY2(segueLogged(QStringLiteral("positions")), "the positions screen did not open");
+    CHECKED(tick());
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), ConfigRequest, 2000);
+    QTest::qWait(200); // the simulator's block comes back
+
+    CHECKED(tap(OpenSlowDistance));
+    CHECKED(tap(SmallStepUp));
+    CHECKED(tap(DialogEnter));
+    CHECKED(tap(BackButton));
+    CHECKED(tick());
+
+    block[28] = 0x36; // 31.0 %
+    QByteArray frame = QByteArray("!") + static_cast<char>(block.size() + 2) + 'W' + block;
+    quint8 sum = 0;
+    for (char byte : frame)
+        sum += static_cast<quint8>(byte);
+    frame.append(static_cast<char>(sum));
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), QString::fromLatin1(frame.toHex(' ')), 2000);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)
