@@ -2,54 +2,45 @@
 // scale on the way in and out, the level and controller-type rules, the
 // current maximum and the blocks that must never go back.
 
+#include "mainwindow.h"
 #include "modaldriver.h"
 #include "panelharness.h"
-#include "mainwindow.h"
 #include "worker.h"
 
 #include <QtTest>
 
 namespace {
 
-const QByteArray ConfigRequest = Frames::hex("21 02 76 99");
-
 // Every parameter byte set to a pattern, so that a write-back that touches
-// a wrong byte shows; a maximum velocity of 3000 and a current basis of
-// -2900 (30 A).
+// a wrong byte shows; a maximum velocity of 3000 and a current basis of -2900 (30 A).
 QByteArray patternBlock()
 {
     QByteArray block = Frames::config();
     for (int at = 20; at < 100; ++at)
         block[at] = static_cast<char>(at * 7 + 1);
+    block.replace(38, 2, Frames::hex("B8 0B")).replace(96, 2, Frames::hex("AC F4"));
     return block;
 }
 
 void setField(QByteArray &block, int byte, int width, int value)
 {
-    block[byte] = static_cast<char>(value & 0xFF);
-    if (width == 2)
-        block[byte + 1] = static_cast<char>((value >> 8) & 0xFF);
+    for (int i = 0; i < width; ++i)
+        block[byte + i] = static_cast<char>(value >> (8 * i));
 }
 
-QByteArray hexOf(const QByteArray &bytes)
+// A panel logged in as Admin on `screen`, holding `block` from the controller.
+void openScreen(PanelHarness &panel, const QString &screen, const QByteArray &block)
 {
-    return bytes.toHex(' ').toUpper();
-}
-
-// A panel logged in at `level` on `screen`, holding `block` from the controller.
-void openScreen(PanelHarness &panel, const QString &screen, const QByteArray &block, int level = 3, quint8 type = 0x19)
-{
-    panel.setLevel(level);
+    panel.setLevel(BaseFrame::LevelAdmin);
     panel.segue(screen);
-    panel.send('i', Frames::info({{0, type}}));
-    QCOMPARE(hexOf(panel.written()), hexOf(ConfigRequest));
+    panel.send('i', Frames::info({{0, 0x19}}));
+    QCOMPARE(panel.written(), Frames::hex("21 02 76 99")); // asked on entry, block held or not
     panel.send('v', block);
-    panel.send('i', Frames::info({{0, type}}));
-    panel.written();
+    panel.send('i', Frames::info({{0, 0x19}}));
 }
 
 // Taps a value button, clicks `buttons` in the dialog, then back; returns
-// what went out on the line.
+// what went out on the line, as hex.
 QByteArray edit(PanelHarness &panel, const QString &valueButton, const QStringList &buttons)
 {
     ModalDriver driver(buttons, &panel.window());
@@ -57,7 +48,7 @@ QByteArray edit(PanelHarness &panel, const QString &valueButton, const QStringLi
     if (!driver.done())
         qWarning("the dialog did not open");
     panel.click(QStringLiteral("btnBack"));
-    return panel.poll();
+    return panel.poll().toHex(' ');
 }
 
 } // namespace
@@ -123,47 +114,41 @@ void TestParamScreens::writeBackRow()
     QFETCH(int, written);
 
     QByteArray block = patternBlock();
-    setField(block, 38, 2, 3000);
-    setField(block, 96, 2, -2900);
     setField(block, byte, width, start);
-
     PanelHarness panel;
     openScreen(panel, screen, block);
     QCOMPARE(panel.button(button)->text(), shown);
 
     setField(block, byte, width, written);
-    QCOMPARE(hexOf(edit(panel, button, {step, "btnEnter"})), hexOf(panelFrame('W', block)));
+    QCOMPARE(edit(panel, button, {step, "btnEnter"}), panelFrame('W', block).toHex(' '));
 }
 
 void TestParamScreens::rules_data()
 {
     QTest::addColumn<QString>("screen");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("variant");
+    QTest::addColumn<QByteArray>("type");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("tappable");
 
-    QTest::newRow("times, Engineer") << "times" << 0x19 << 0 << 2 << "btnSetBlackoutTime" << true << true;
-    QTest::newRow("times, Service") << "times" << 0x19 << 0 << 1 << "btnSetBlackoutTime" << true << false;
-    QTest::newRow("times, logged out") << "times" << 0x19 << 0 << 0 << "btnSetOpeningTimeSafetyStrip" << true << false;
-    QTest::newRow("pin row, type 0x19") << "times" << 0x19 << 0 << 3 << "btnSetDockingTime" << true << true;
-    QTest::newRow("pin row, type 0x18") << "times" << 0x18 << 0 << 3 << "btnSetDockingTime" << false << true;
-    QTest::newRow("pin row, type 0xAB/8") << "times" << 0xAB << 8 << 3 << "btnSetDockingTime" << false << true;
-    QTest::newRow("pin row, type 0xAB/7") << "times" << 0xAB << 7 << 3 << "btnSetDockingTime" << true << true;
-    QTest::newRow("close current, Service") << "current" << 0x19 << 0 << 1 << "btnSetCurrent" << true << false;
-    QTest::newRow("close current, Engineer") << "current" << 0x19 << 0 << 2 << "btnSetCurrent" << true << true;
-    QTest::newRow("open current, logged out") << "current" << 0x19 << 0 << 0 << "btnSetCurrent_2" << true << true;
-    QTest::newRow("open sensor off") << "positions" << 0x19 << 0 << 3 << "btnOpenSensOffDist" << false << false;
-    QTest::newRow("open slow, logged out") << "positions" << 0x19 << 0 << 0 << "btnOpenSlowDist" << true << true;
+    const QByteArray plain = Frames::hex("19 00");
+    QTest::newRow("times, Engineer") << "times" << plain << 2 << "btnSetBlackoutTime" << true << true;
+    QTest::newRow("times, Service") << "times" << plain << 1 << "btnSetOpeningTimeSafetyStrip" << true << false;
+    QTest::newRow("pin row, type 0x19") << "times" << plain << 3 << "btnSetDockingTime" << true << true;
+    QTest::newRow("pin row, type 0x18") << "times" << Frames::hex("18 00") << 3 << "btnSetDockingTime" << false << false;
+    QTest::newRow("pin row, type 0xAB/8") << "times" << Frames::hex("AB 08") << 3 << "btnSetDockingTime" << false << false;
+    QTest::newRow("pin row, type 0xAB/7") << "times" << Frames::hex("AB 07") << 3 << "btnSetDockingTime" << true << true;
+    QTest::newRow("close current, Service") << "current" << plain << 1 << "btnSetCurrent" << true << false;
+    QTest::newRow("close current, Engineer") << "current" << plain << 2 << "btnSetCurrent" << true << true;
+    QTest::newRow("open current, logged out") << "current" << plain << 0 << "btnSetCurrent_2" << true << true;
+    QTest::newRow("open sensor off") << "positions" << plain << 3 << "btnOpenSensOffDist" << false << false;
 }
 
 void TestParamScreens::rules()
 {
     QFETCH(QString, screen);
-    QFETCH(int, type);
-    QFETCH(int, variant);
+    QFETCH(QByteArray, type);
     QFETCH(int, level);
     QFETCH(QString, button);
     QFETCH(bool, shown);
@@ -172,14 +157,12 @@ void TestParamScreens::rules()
     PanelHarness panel;
     panel.setLevel(level);
     panel.segue(screen);
-    const auto info = [&](int t) { return Frames::info({{0, static_cast<quint8>(t)}, {1, static_cast<quint8>(variant)}}); };
-    panel.send('i', info(type));
+    panel.send('i', Frames::info({{0, quint8(type[0])}, {1, quint8(type[1])}}));
     QCOMPARE(panel.button(button)->isVisible(), shown);
-    if (shown)
-        QCOMPARE(panel.button(button)->isEnabled(), tappable);
+    QCOMPARE(panel.button(button)->isVisible() && panel.button(button)->isEnabled(), tappable);
 
     // A row hidden for the controller type stays hidden when another type reports.
-    panel.send('i', info(0x19));
+    panel.send('i', Frames::info({{0, 0x19}}));
     QCOMPARE(panel.button(button)->isVisible(), shown);
 }
 
@@ -206,11 +189,11 @@ void TestParamScreens::currentMaximum()
     QByteArray block = Frames::config();
     setField(block, 96, 2, basis);
     setField(block, 92, 2, start);
-
     PanelHarness panel;
     openScreen(panel, "current", block);
+
     setField(block, 92, 2, written);
-    QCOMPARE(hexOf(edit(panel, "btnSetCurrent_2", {step, "btnEnter"})), hexOf(panelFrame('W', block)));
+    QCOMPARE(edit(panel, "btnSetCurrent_2", {step, "btnEnter"}), panelFrame('W', block).toHex(' '));
 }
 
 void TestParamScreens::sentOnlyAfterChange_data()
@@ -232,7 +215,7 @@ void TestParamScreens::sentOnlyAfterChange()
     setField(block, 48, 2, 100);
     PanelHarness panel;
     openScreen(panel, "ramp", block);
-    QCOMPARE(hexOf(edit(panel, "btnSetBrake", buttons)), sent ? hexOf(panelFrame('W', block)) : QByteArray());
+    QCOMPARE(edit(panel, "btnSetBrake", buttons), sent ? panelFrame('W', block).toHex(' ') : QByteArray());
 }
 
 // A block shorter than a whole one is shown, but never written back: the
@@ -241,11 +224,10 @@ void TestParamScreens::shortBlockNeverSent()
 {
     QByteArray block = patternBlock().left(60);
     setField(block, 28, 2, 300);
-
     PanelHarness panel;
     openScreen(panel, "positions", block);
     QCOMPARE(panel.button("btnOpenSlowDist")->text(), QString("30"));
-    QCOMPARE(hexOf(edit(panel, "btnOpenSlowDist", {"btn1p", "btnEnter"})), QByteArray());
+    QCOMPARE(edit(panel, "btnOpenSlowDist", {"btn1p", "btnEnter"}), QByteArray());
 }
 
 QTEST_MAIN(TestParamScreens)
