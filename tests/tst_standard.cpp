@@ -31,7 +31,7 @@ private slots:
     void modeLampFollowsGroupBit();
     void modeRequestUnlessExactlyOneMode_data();
     void modeRequestUnlessExactlyOneMode();
-    void modeOneRequestedOnEveryRefreshWithoutConfig();
+    void noModeRequestWithoutConfig();
     void modeButtonSendsModeSwitch_data();
     void modeButtonSendsModeSwitch();
     void noModes2to6HidesButtonsOnEntryOnly();
@@ -122,19 +122,21 @@ void TestStandard::modeRequestUnlessExactlyOneMode()
     QCOMPARE(panel.poll(), requested ? ModeOneRequest : QByteArray());
 }
 
-void TestStandard::modeOneRequestedOnEveryRefreshWithoutConfig()
+void TestStandard::noModeRequestWithoutConfig()
 {
     PanelHarness panel;
     enterStandard(panel);
-    // Entering asks already.
-    QCOMPARE(panel.poll(), ModeOneRequest);
+    QCOMPARE(panel.poll(), QByteArray());
 
-    // Without a configuration block no mode counts as active, so the mode
-    // request replaces the configuration request after every record.
+    // Without a valid block no lamp can be judged: the configuration
+    // request goes out, and the mode rule waits for the block.
     for (int i = 0; i < 3; ++i) {
-        panel.send('i', infoWithModes(0x02));
-        QCOMPARE(panel.poll(), ModeOneRequest);
+        panel.send('i', infoWithModes(0x00));
+        QCOMPARE(panel.poll(), Frames::hex("21 02 76 99"));
     }
+    panel.send('v', Frames::config());
+    panel.send('i', infoWithModes(0x00));
+    QCOMPARE(panel.poll(), ModeOneRequest);
 }
 
 void TestStandard::modeButtonSendsModeSwitch_data()

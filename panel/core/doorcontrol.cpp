@@ -87,6 +87,7 @@ void DoorControl::setConfig(const QByteArray &raw)
     config = block;
     configValid = 1;
     configDirty = 0;
+    configShort = raw.size() < ConfigSize ? 1 : 0;
 }
 
 void DoorControl::setCounters(const QByteArray &raw)

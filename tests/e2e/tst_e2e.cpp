@@ -43,6 +43,13 @@ const QPoint EngineerLogin(160, 200);       // login screen
 const QPoint ServiceButton(40, 200);        // login screen: "Diagnostics -Service-"
 const QPoint StatisticsButton(40, 185);     // service menu
 const QPoint ResetButton(200, 300);         // statistics screen
+const QPoint ServiceLogin(160, 150);        // login screen
+const QPoint SettingsButton(40, 250);       // login screen, once logged in
+const QPoint PositionsButton(120, 65);      // settings menu
+const QPoint OpenSlowDistance(195, 60);     // positions screen: first value button
+const QPoint SmallStepUp(120, 120);         // value dialog
+const QPoint DialogEnter(200, 300);         // value dialog
+const QPoint BackButton(40, 300);           // every screen with "<-- back" at the bottom left
 const QRect ServiceCounter(160, 85, 69, 19);
 const QRect LifetimeCounter(160, 155, 69, 19);
 
@@ -139,6 +146,7 @@ private slots:
     void serviceEngineerReadsAndResetsCounters();
     void buildBMainDoorScreen();
     void buildCMainDoorScreen();
+    void serviceChangesDistance();
 
 private:
     void startRig(const QStringList &simulatorOptions = {});
@@ -147,6 +155,7 @@ private:
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
     bool touch(const QPoint &point, int holdMs = 0);
     QByteArray grab(const QRect &area);
+    bool segueLogged(const QString &screen);
     void simulator(const QString &command);
     void tick();
     int recordsTaken();
@@ -359,6 +368,13 @@ QByteArray tst_e2e::grab(const QRect &area)
         return {};
     QFile picture(file);
     return picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
+}
+
+// Whether the panel has gone to `screen`, as its debug output tells.
+bool tst_e2e::segueLogged(const QString &screen)
+{
+    QFile err(dir->filePath(QStringLiteral("panel.err")));
+    return err.open(QIODevice::ReadOnly) && err.readAll().contains("segue to " + screen.toLatin1() + " (");
 }
 
 void tst_e2e::simulator(const QString &command)
@@ -722,6 +738,55 @@ void tst_e2e::buildCMainDoorScreen()
     CHECKED(feed('i', record(ownType, modeOne)));
     sent << open;
     CHECKED(expectFrames(sent));
+}
+
+// A service engineer logs in, opens the positions screen, steps the open
+// slow distance up by 1 % and goes back: the panel asks for the block on
+// entry and later sends it with only that distance changed.
+void tst_e2e::serviceChangesDistance()
+{
+    CHECKED(startRig());
+    QByteArray block = Frames::config({{28, 0x2C}, {29, 0x01}}); // open slow distance 30.0 %
+    QStringList assignments;
+    for (int at = 0; at < block.size(); ++at)
+        assignments << QStringLiteral("%1=%2").arg(at, 0, 16).arg(static_cast<quint8>(block.at(at)), 0, 16);
+    simulator(QStringLiteral("config ") + assignments.join(QLatin1Char(' ')));
+    CHECKED(tick());
+    CHECKED(tick());
+
+    QVERIFY(touch(StartButton));
+    // The main door screen asks for mode 1 until the controller reports it.
+    CHECKED(tick());
+    CHECKED(tick());
+    QVERIFY(touch(UtilitiesButton));
+    QVERIFY(touch(UtilitiesTitle, 1800));
+    QVERIFY2(segueLogged(QStringLiteral("user")), "the login screen did not open");
+    QVERIFY(touch(ServiceLogin));
+    for (QChar digit : QString::number(Passcodes::serviceDefault()))
+        QVERIFY(touch(keypadKey(digit.digitValue())));
+    QVERIFY(touch(KeypadEnter));
+    QVERIFY(touch(SettingsButton));
+    QVERIFY2(segueLogged(QStringLiteral("settings")), "the settings menu did not open");
+
+    QVERIFY(touch(PositionsButton));
+    QVERIFY2(segueLogged(QStringLiteral("positions")), "the positions screen did not open");
+    CHECKED(tick());
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), ConfigRequest, 2000);
+    QTest::qWait(200); // the simulator's block comes back
+
+    QVERIFY(touch(OpenSlowDistance));
+    QVERIFY(touch(SmallStepUp));
+    QVERIFY(touch(DialogEnter));
+    QVERIFY(touch(BackButton));
+    CHECKED(tick());
+
+    block[28] = 0x36; // 31.0 %
+    QByteArray frame = QByteArray("!") + static_cast<char>(block.size() + 2) + 'W' + block;
+    quint8 sum = 0;
+    for (char byte : frame)
+        sum += static_cast<quint8>(byte);
+    frame.append(static_cast<char>(sum));
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), QString::fromLatin1(frame.toHex(' ')), 2000);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

@@ -42,7 +42,7 @@ const Build &build()
         b.vekInfoShown = false;
         b.buildDate = "11.08.2022";
         b.oneModeReported = 0x02;
-        b.modeRequestWithoutConfig = true;
+        b.modeRequestWithoutConfig = false;
         b.holdToOpen = false;
         return b;
     }();

@@ -87,7 +87,15 @@ int main(int argc, char *argv[])
     // only while the controller reports hold-to-run (byte 27, bit 0).
     const auto feed = [&panel](const QString &screen) {
         const quint8 flags = screen == QLatin1String("totmann") ? 0x03 : 0x02;
-        panel.send('v', Frames::config());
+        panel.send('v', Frames::config({
+                            {21, 20}, {22, 12}, {23, 30}, {24, 3}, {25, 50},  // times
+                            {28, 0x2C}, {29, 0x01}, {30, 0xC8}, {31, 0x00},   // slow distances 30 %, 20 %
+                            {32, 0xB8}, {33, 0x0B}, {92, 0xD0}, {93, 0x07},   // current limits 3 A, 2 A
+                            {38, 0xB8}, {39, 0x0B}, {40, 0xDC}, {41, 0x05},   // velocities: max 3000, open 1500
+                            {42, 0x2C}, {43, 0x01}, {64, 0xB0}, {65, 0x04},   // slow 300, close 1200
+                            {44, 0xE8}, {45, 0x03}, {46, 0xD0}, {47, 0x07},   // acceleration 10, deceleration 20
+                            {48, 0x32}, {49, 0x00}, {62, 0x58}, {63, 0x02},   // brake 5, blackout 5 min
+                            {96, 0xAC}, {97, 0xF4}}));                        // current basis: 30 A
         panel.send('t', Frames::counters(123456, 789));
         QByteArray record = Frames::info({{2, 0x01}, {6, 0x41}, {8, 0x05}, {10, Rows::build().oneModeReported},
                                           {15, 0x09}, {19, 0x01}, {20, 0x02}, {26, 0x05}, {27, flags}});

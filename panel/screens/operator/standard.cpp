@@ -66,7 +66,10 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
         if (active)
             ++activeModes;
     }
-    if (activeModes != 1)
+    // Without a valid block no lamp can be judged: the rule waits for it,
+    // so that it neither pushes the configuration request out nor overrides
+    // the operator's mode on no information.
+    if (doorControl->configValid && activeModes != 1)
         emit changeMode(FallbackMode);
 
     ui->btnHoming->setVisible(doorControl->infoBit(2, 0));

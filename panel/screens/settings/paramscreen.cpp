@@ -1,0 +1,180 @@
+#include "paramscreen.h"
+#include "ui_paramscreen.h"
+
+#include "commandcode.h"
+#include "doorcontrol.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int FirstRowY = 50;
+constexpr int RowPitch = 30;
+
+// A field of the block, read unsigned (one byte, or two little-endian).
+qint32 readField(const QByteArray &block, int byte, int width)
+{
+    if (byte < 0 || byte + width > block.size())
+        return 0;
+    qint32 value = static_cast<quint8>(block.at(byte));
+    if (width == 2)
+        value |= static_cast<quint8>(block.at(byte + 1)) << 8;
+    return value;
+}
+
+// Stores a value in its field.  A value the field cannot hold is pulled to
+// the field's nearest limit, never wrapped into another number.
+void writeField(QByteArray &block, int byte, int width, qint32 value)
+{
+    if (byte < 0 || byte + width > block.size())
+        return;
+    const qint32 stored = qBound<qint32>(0, value, width == 2 ? 0xFFFF : 0xFF);
+    block[byte] = static_cast<char>(stored & 0xFF);
+    if (width == 2)
+        block[byte + 1] = static_cast<char>(stored >> 8);
+}
+
+bool reports(const DoorControl &door, const ControllerType &type)
+{
+    return door.infoByte(0) == type.type
+        && (type.variant == ControllerType::AnyVariant || door.infoByte(1) == type.variant);
+}
+
+} // namespace
+
+ParamScreen::ParamScreen(const ParamTable &table, QWidget *parent)
+    : BaseFrame(parent)
+    , ui(new Ui::ParamScreen)
+    , table(table)
+    , buttonGroup(new QButtonGroup(this))
+    , hiddenByType(table.rows.size(), false)
+{
+    ui->setupUi(this);
+    ui->lblStatus->setText(QString::fromUtf8(table.title));
+    buttonGroup->setObjectName(QStringLiteral("buttonGroup"));
+
+    for (int id = 0; id < table.rows.size(); ++id) {
+        const ParamRow &row = table.rows.at(id);
+        const int y = FirstRowY + RowPitch * row.position;
+
+        auto *caption = new QLabel(QString::fromUtf8(row.caption), this);
+        caption->setObjectName(QString::fromLatin1(row.captionName));
+        caption->setGeometry(10, y, 151, 21);
+        caption->setStyleSheet(QStringLiteral("background-color: silver; font-size: 10pt;"));
+        caption->setEnabled(row.shown);
+        captions.append(caption);
+
+        auto *button = new QPushButton(QStringLiteral("xyz"), this);
+        button->setObjectName(QString::fromLatin1(row.buttonName));
+        button->setGeometry(160, y, 71, 21);
+        button->setStyleSheet(QStringLiteral("color:green; font-size:10pt"));
+        button->setEnabled(row.shown);
+        buttonGroup->addButton(button, id);
+
+        AdjustParam record;
+        record.label = QString::fromUtf8(row.dialogCaption ? row.dialogCaption : row.caption);
+        record.divisor = row.divisor;
+        record.min = row.min;
+        record.max = row.max;
+        std::copy(std::begin(row.step), std::end(row.step), std::begin(record.step));
+        records.append(record);
+    }
+    connect(buttonGroup, &QButtonGroup::idClicked, this, &ParamScreen::onButtonClicked);
+
+    setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
+    hideDisabledChildren();
+}
+
+ParamScreen::~ParamScreen()
+{
+    delete ui;
+}
+
+void ParamScreen::refreshScreen(BaseFrame::auth_level level, bool entered)
+{
+    if (!doorControl)
+        return;
+
+    // The block held may no longer be the controller's: ask until it comes.
+    if (entered)
+        doorControl->configValid = 0;
+    if (!doorControl->configValid)
+        emit sendCommand(CmdRequestConfig);
+
+    applyRules(level);
+
+    for (int id = 0; id < records.size(); ++id) {
+        const ParamRow &row = table.rows.at(id);
+        records[id].value = readField(doorControl->config, row.byte, row.width);
+    }
+    for (int id = 0; id < records.size(); ++id)
+        buttonGroup->button(id)->setText(formatValue(records.at(id)));
+}
+
+// Rows hidden for some controller types, level gates, run-time maxima.
+void ParamScreen::applyRules(BaseFrame::auth_level level)
+{
+    for (int id = 0; id < records.size(); ++id) {
+        const ParamRow &row = table.rows.at(id);
+        QAbstractButton *button = buttonGroup->button(id);
+        if (!hiddenByType.at(id)) {
+            for (const ControllerType &type : row.hiddenFor)
+                hiddenByType[id] = hiddenByType.at(id) || reports(*doorControl, type);
+            if (hiddenByType.at(id)) {
+                captions.at(id)->hide();
+                button->hide();
+            }
+        }
+        button->setEnabled(row.shown && level >= row.level);
+    }
+
+    if (table.runTimeMax != RunTimeMax::None) {
+        const qint32 max = runTimeMax();
+        for (AdjustParam &record : records)
+            record.max = max;
+    }
+}
+
+qint32 ParamScreen::runTimeMax() const
+{
+    const qint32 word = readField(doorControl->config, table.maxByte, 2);
+    if (table.runTimeMax == RunTimeMax::Word)
+        return word;
+    // The current limits: 1 A less per 100 units of the signed basis, and
+    // never below 0, so that no step can make a limit negative.
+    const qint32 basis = static_cast<qint16>(word);
+    return qMax(0, 1000 * (1 - basis / 100));
+}
+
+void ParamScreen::onButtonClicked(int button)
+{
+    if (!doorControl || button < 0 || button >= records.size())
+        return;
+
+    // The dialog edits a copy: refreshes that run while it is open keep
+    // their hands off the edit.
+    QVector<AdjustParam> edited = records;
+    Adjust dialog(&edited[button], this);
+    if (dialog.exec() != 1)
+        return;
+    // A block the controller sent short lacks bytes: it is never written back.
+    if (doorControl->configShort)
+        return;
+
+    for (int id = 0; id < edited.size(); ++id) {
+        const ParamRow &row = table.rows.at(id);
+        writeField(doorControl->config, row.byte, row.width, edited.at(id).value);
+    }
+    doorControl->configDirty = 1;
+}
+
+void ParamScreen::on_btnBack_clicked()
+{
+    if (doorControl && doorControl->configDirty && !doorControl->configShort) {
+        emit sendConfiguration(doorControl->config);
+        doorControl->configValid = 0;
+    }
+    emit segueBack();
+}

@@ -1,0 +1,88 @@
+#ifndef PARAMSCREEN_H
+#define PARAMSCREEN_H
+
+#include "adjust.h"
+#include "baseframe.h"
+#include "paramtable.h"
+
+#include <QVector>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+namespace Ui {
+class ParamScreen;
+}
+
+// A screen of controller parameters, built from its table: one row per
+// parameter, a caption and a button that shows the value.
+//
+// Every entry drops the held configuration block and asks the controller for
+// it again until it comes.  A tap edits a copy of the records in the value
+// dialog; Enter after a change writes every row of the screen into the held
+// block and marks it modified.  Back sends the modified block and leaves.
+class ParamScreen : public BaseFrame
+{
+    Q_OBJECT
+
+public:
+    ParamScreen(const ParamTable &table, QWidget *parent);
+    ~ParamScreen() override;
+
+protected:
+    void refreshScreen(BaseFrame::auth_level level, bool entered) override;
+
+private slots:
+    void on_btnBack_clicked();
+    void onButtonClicked(int button);
+
+private:
+    void applyRules(BaseFrame::auth_level level);
+    qint32 runTimeMax() const;
+
+    Ui::ParamScreen *ui;
+    const ParamTable &table;
+    QVector<AdjustParam> records;
+    QVector<QLabel *> captions;
+    QButtonGroup *buttonGroup;
+    QVector<bool> hiddenByType;
+};
+
+// The five parameter screens, each its table on the one frame.
+class Times : public ParamScreen
+{
+    Q_OBJECT
+public:
+    explicit Times(QWidget *parent = nullptr) : ParamScreen(timesTable(), parent) {}
+};
+
+class Positions : public ParamScreen
+{
+    Q_OBJECT
+public:
+    explicit Positions(QWidget *parent = nullptr) : ParamScreen(positionsTable(), parent) {}
+};
+
+class Speed : public ParamScreen
+{
+    Q_OBJECT
+public:
+    explicit Speed(QWidget *parent = nullptr) : ParamScreen(speedTable(), parent) {}
+};
+
+class Current : public ParamScreen
+{
+    Q_OBJECT
+public:
+    explicit Current(QWidget *parent = nullptr) : ParamScreen(currentTable(), parent) {}
+};
+
+class Ramp : public ParamScreen
+{
+    Q_OBJECT
+public:
+    explicit Ramp(QWidget *parent = nullptr) : ParamScreen(rampTable(), parent) {}
+};
+
+#endif // PARAMSCREEN_H
