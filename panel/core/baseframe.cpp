@@ -3,6 +3,7 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 #include "panelsettings.h"
+#include "screennames.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -186,8 +187,8 @@ void BaseFrame::blinkScreen(bool)
 
 void BaseFrame::on_btnMessage_clicked()
 {
-    if (objectName() != QLatin1String("eventlog"))
-        emit segue(QStringLiteral("eventlog"), false);
+    if (objectName() != QLatin1String(ScreenName::EventLog))
+        emit segue(ScreenName::EventLog, false);
 }
 
 void BaseFrame::on_btnUser_clicked()

@@ -3,6 +3,7 @@
 
 #include "commandcode.h"
 #include "operatingmode.h"
+#include "screennames.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -46,7 +47,7 @@ QPixmap readLogo(const QString &fileName)
 
 bool startsScreensaver(const QString &name)
 {
-    return name != QLatin1String("start") && name != QLatin1String("screensaver");
+    return name != QLatin1String(ScreenName::Start) && name != QLatin1String(ScreenName::Screensaver);
 }
 
 } // namespace
@@ -78,7 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
         connect(screen, &BaseFrame::sendConfiguration, this, &MainWindow::sendConfiguration);
     }
 
-    segue(QStringLiteral("start"));
+    segue(ScreenName::Start);
 
     connect(&worker, &Worker::updated, this, &MainWindow::workerUpdated);
     connect(this, &MainWindow::desiredModeChanged, &worker, &Worker::sendModeSwitch);
@@ -153,7 +154,7 @@ void MainWindow::segueBack()
 
 void MainWindow::saveScreen()
 {
-    segue(QStringLiteral("screensaver"));
+    segue(ScreenName::Screensaver);
 }
 
 void MainWindow::newAuthLevel(BaseFrame::auth_level level)

@@ -12,7 +12,7 @@
 #include "panelharness.h"
 #include "password.h"
 #include "textedit.h"
-#include "servicescreens.h"
+#include "screennames.h"
 #include "rows/rows.h"
 
 #include <QApplication>
@@ -110,8 +110,8 @@ int main(int argc, char *argv[])
     }
 
     // Screens for logged-in users only are pictured as an Admin sees them.
-    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout"), ServiceScreen::Service,
-                                  ServiceScreen::Statistics, ServiceScreen::IoMenu};
+    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout"), ScreenName::Service,
+                                  ScreenName::Statistics, ScreenName::IoMenu};
 
     bool ok = true;
     int written = 0;

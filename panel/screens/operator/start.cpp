@@ -1,5 +1,6 @@
 #include "start.h"
 #include "ui_start.h"
+#include "screennames.h"
 
 Start::Start(QWidget *parent)
     : BaseFrame(parent)
@@ -19,8 +20,8 @@ Start::~Start()
 // screensaver it returns to the screen that was showing.
 void Start::on_pushButton_clicked()
 {
-    if (objectName() == QLatin1String("start"))
-        emit segue(QStringLiteral("standard"));
+    if (objectName() == QLatin1String(ScreenName::Start))
+        emit segue(ScreenName::Standard);
     else
         emit segueBack();
 }

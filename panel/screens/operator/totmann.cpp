@@ -2,6 +2,7 @@
 #include "ui_totmann.h"
 
 #include "doorcontrol.h"
+#include "screennames.h"
 
 Totmann::Totmann(QWidget *parent)
     : BaseFrame(parent)
@@ -29,7 +30,7 @@ void Totmann::refreshScreen(BaseFrame::auth_level, bool)
         setHighlighted(ui->lblOpen, !doorControl->isIoActive(0));
         setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(19));
     } else {
-        emit segue(QStringLiteral("standard"), true);
+        emit segue(ScreenName::Standard, true);
     }
 }
 
@@ -40,5 +41,5 @@ void Totmann::on_btnUtilities_pressed()
 
 void Totmann::on_btnUtilities_clicked()
 {
-    emit segue(pressTime.isLongOnRelease() ? QStringLiteral("user") : QStringLiteral("utilities"), false);
+    emit segue(pressTime.isLongOnRelease() ? QString(ScreenName::User) : QString(ScreenName::Utilities), false);
 }

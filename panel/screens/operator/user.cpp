@@ -4,6 +4,7 @@
 #include "panelsettings.h"
 #include "passcodes.h"
 #include "password.h"
+#include "screennames.h"
 
 User::User(QWidget *parent)
     : BaseFrame(parent)
@@ -97,12 +98,12 @@ void User::on_btnLogout_clicked()
 
 void User::on_btnService_clicked()
 {
-    emit segue(QStringLiteral("service"), false);
+    emit segue(ScreenName::Service, false);
 }
 
 void User::on_btnSettings_clicked()
 {
-    emit segue(QStringLiteral("settings"), false);
+    emit segue(ScreenName::Settings, false);
 }
 
 void User::on_btnBack_clicked()

@@ -4,6 +4,7 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 #include "panelutilities.h"
+#include "screennames.h"
 
 #include <QBrush>
 #include <QColor>
@@ -66,27 +67,27 @@ void Utilities::refreshScreen(BaseFrame::auth_level level, bool)
 
 void Utilities::on_btnMessage2_clicked()
 {
-    emit segue(QStringLiteral("eventlog"), false);
+    emit segue(ScreenName::EventLog, false);
 }
 
 void Utilities::on_btnService_clicked()
 {
-    emit segue(QStringLiteral("service"), false);
+    emit segue(ScreenName::Service, false);
 }
 
 void Utilities::on_btnSettings_clicked()
 {
-    emit segue(QStringLiteral("settings"), false);
+    emit segue(ScreenName::Settings, false);
 }
 
 void Utilities::on_btnSystemInfo_clicked()
 {
-    emit segue(QStringLiteral("systeminfo"), false);
+    emit segue(ScreenName::SystemInfo, false);
 }
 
 void Utilities::on_btnVekInfo_clicked()
 {
-    emit segue(QStringLiteral("vekinfo"), false);
+    emit segue(ScreenName::VekInfo, false);
 }
 
 void Utilities::on_btnLogout_clicked()
@@ -129,7 +130,7 @@ void Utilities::on_btnLogin_pressed()
 void Utilities::on_btnLogin_released()
 {
     if (pressTime.isLongOnRelease())
-        emit segue(QStringLiteral("user"), false);
+        emit segue(ScreenName::User, false);
 }
 
 void Utilities::on_btnBack_clicked()

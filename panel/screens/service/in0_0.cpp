@@ -2,7 +2,7 @@
 // word; build A has no card reader, and no second inputs page to turn to.
 
 #include "iopage.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ const IoPageTable page = {
         {"In10", " Radar Sensor 2", {{Main, 9}}},
     },
     {},
-    {ServiceScreen::InputsExtension, false},
+    {ScreenName::InputsExtension, false},
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 // Build A's extension inputs page: bits 0 and 1 of I/O group 1.
 
 #include "iopage.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ const IoPageTable page = {
         {"In9", "xyz", {}, false},
         {"In10", "xyz", {}, false},
     },
-    {ServiceScreen::InputsMain, true},
+    {ScreenName::InputsMain, true},
     {},
 };
 

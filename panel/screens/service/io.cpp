@@ -2,7 +2,7 @@
 #include "ui_io.h"
 
 #include "panelsettings.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 #include <QPair>
 
@@ -14,11 +14,11 @@ IO::IO(QWidget *parent)
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
 
     const QPair<QPushButton *, const char *> buttons[] = {
-        {ui->btnTimes, ServiceScreen::InputsMain},
-        {ui->btnPositions, ServiceScreen::InputsExtension},
-        {ui->btnMode3_3, ServiceScreen::OutputsMain},
-        {ui->btnMode4_3, ServiceScreen::OutputsExtension},
-        {ui->btnMode4_4, ServiceScreen::OutputsExtension2},
+        {ui->btnTimes, ScreenName::InputsMain},
+        {ui->btnPositions, ScreenName::InputsExtension},
+        {ui->btnMode3_3, ScreenName::OutputsMain},
+        {ui->btnMode4_3, ScreenName::OutputsExtension},
+        {ui->btnMode4_4, ScreenName::OutputsExtension2},
     };
     for (const auto &button : buttons) {
         Offer offer = NotOffered;
@@ -56,27 +56,27 @@ void IO::enter(const char *page)
 
 void IO::on_btnTimes_clicked()
 {
-    enter(ServiceScreen::InputsMain);
+    enter(ScreenName::InputsMain);
 }
 
 void IO::on_btnPositions_clicked()
 {
-    enter(ServiceScreen::InputsExtension);
+    enter(ScreenName::InputsExtension);
 }
 
 void IO::on_btnMode3_3_clicked()
 {
-    enter(ServiceScreen::OutputsMain);
+    enter(ScreenName::OutputsMain);
 }
 
 void IO::on_btnMode4_3_clicked()
 {
-    enter(ServiceScreen::OutputsExtension);
+    enter(ScreenName::OutputsExtension);
 }
 
 void IO::on_btnMode4_4_clicked()
 {
-    enter(ServiceScreen::OutputsExtension2);
+    enter(ScreenName::OutputsExtension2);
 }
 
 void IO::on_btnBack_clicked()

@@ -3,10 +3,10 @@
 // the second extension outputs are not offered.
 
 #include "io.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 const QVector<IO::Entry> IO::entries = {
-    {ServiceScreen::InputsMain, IO::Offered},
-    {ServiceScreen::OutputsMain, IO::Offered},
-    {ServiceScreen::OutputsExtension, IO::OfferedUnlessNoExtension},
+    {ScreenName::InputsMain, IO::Offered},
+    {ScreenName::OutputsMain, IO::Offered},
+    {ScreenName::OutputsExtension, IO::OfferedUnlessNoExtension},
 };

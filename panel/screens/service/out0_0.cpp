@@ -3,7 +3,7 @@
 // "noextension".
 
 #include "iopage.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ const IoPageTable page = {
         {"Out10", "xyz", {}, false},
     },
     {},
-    {ServiceScreen::OutputsExtension, true},
+    {ScreenName::OutputsExtension, true},
     true,
 };
 

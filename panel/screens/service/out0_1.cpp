@@ -4,7 +4,7 @@
 
 #include "doorcontrol.h"
 #include "iopage.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ const IoPageTable page = {
         {"Out9", "xyz", {}, false},
         {"Out10", "xyz", {}, false},
     },
-    {ServiceScreen::OutputsMain, true},
-    {ServiceScreen::OutputsExtension2, false},
+    {ScreenName::OutputsMain, true},
+    {ScreenName::OutputsExtension2, false},
     false,
     4,
     " Open From Inside",

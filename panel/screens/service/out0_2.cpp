@@ -2,7 +2,7 @@
 // button LEDs also light on their upper-half bits 17 and 18.
 
 #include "iopage.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ const IoPageTable page = {
         {"Out9", "xyz", {}, false},
         {"Out10", "xyz", {}, false},
     },
-    {ServiceScreen::OutputsExtension, true},
+    {ScreenName::OutputsExtension, true},
     {},
 };
 

@@ -2,7 +2,7 @@
 #include "ui_service.h"
 
 #include "doorcontrol.h"
-#include "servicescreens.h"
+#include "screennames.h"
 
 Service::Service(QWidget *parent)
     : BaseFrame(parent)
@@ -31,12 +31,12 @@ void Service::refreshScreen(BaseFrame::auth_level level, bool)
 
 void Service::on_btnIO_clicked()
 {
-    emit segue(QString::fromLatin1(ServiceScreen::IoMenu), false);
+    emit segue(QString::fromLatin1(ScreenName::IoMenu), false);
 }
 
 void Service::on_btnStatistics_clicked()
 {
-    emit segue(QString::fromLatin1(ServiceScreen::Statistics), false);
+    emit segue(QString::fromLatin1(ScreenName::Statistics), false);
 }
 
 void Service::on_btnBack_clicked()

@@ -4,16 +4,17 @@
 
 #include "layout.h"
 #include "settings.h"
+#include "screennames.h"
 
 const QVector<Settings::Entry> Settings::entries = {
-    {"btnPositions", "positions", BaseFrame::LevelService},
-    {"btnTimes", "times", BaseFrame::LevelEngineer},
-    {"btnSetDateTime", "setdatetime", BaseFrame::LevelService},
-    {"btnSensors", "sensors", BaseFrame::LevelStandard},
-    {"btnLayout", "layout", BaseFrame::LevelService},
-    {"btnSpeed", "speed", BaseFrame::LevelService},
-    {"btnCurrent", "current", BaseFrame::LevelEngineer},
-    {"btnRamp", "ramp", BaseFrame::LevelService},
+    {"btnPositions", ScreenName::Positions, BaseFrame::LevelService},
+    {"btnTimes", ScreenName::Times, BaseFrame::LevelEngineer},
+    {"btnSetDateTime", ScreenName::SetDateTime, BaseFrame::LevelService},
+    {"btnSensors", ScreenName::Sensors, BaseFrame::LevelStandard},
+    {"btnLayout", ScreenName::Layout, BaseFrame::LevelService},
+    {"btnSpeed", ScreenName::Speed, BaseFrame::LevelService},
+    {"btnCurrent", ScreenName::Current, BaseFrame::LevelEngineer},
+    {"btnRamp", ScreenName::Ramp, BaseFrame::LevelService},
 };
 
 const QVector<Layout::Switch> Layout::switches = {

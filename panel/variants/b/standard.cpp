@@ -4,6 +4,7 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 #include "operatingmode.h"
+#include "screennames.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
 
     // The door runs on hold-to-run: that screen takes over.
     if (doorControl->infoBit(27, 0)) {
-        emit segue(QStringLiteral("totmann"), true);
+        emit segue(ScreenName::Totmann, true);
         return;
     }
 
@@ -233,7 +234,7 @@ void Standard::blinkScreen(bool state)
 
 void Standard::on_btnUtilities_clicked()
 {
-    emit segue(QStringLiteral("utilities"), false);
+    emit segue(ScreenName::Utilities, false);
 }
 
 void Standard::on_btnSealing_clicked()

@@ -4,6 +4,7 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 #include "operatingmode.h"
+#include "screennames.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
 
 void Standard::on_btnUtilities_clicked()
 {
-    emit segue(QStringLiteral("utilities"), false);
+    emit segue(ScreenName::Utilities, false);
 }
 
 void Standard::on_btnHoming_clicked()
