@@ -153,6 +153,7 @@ private:
     void startPanel(QProcess &panel, const QString &workingDirectory);
     bool waitForWindow(const QProcess &panel);
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
+    bool press(const QPoint &point, const QString &action);
     bool touch(const QPoint &point, int holdMs = 0);
     QByteArray grab(const QRect &area);
     bool segueLogged(const QString &screen);
@@ -162,8 +163,6 @@ private:
     QStringList framesSent();
     void expectFrames(const QStringList &expected);
     void feed(char type, const QByteArray &payload);
-    void enterMainDoorScreen();
-    void press(const QPoint &point, const QString &action);
     void removeOurCom1();
 
     QProcess xvfb;
@@ -339,14 +338,22 @@ bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
-// A touch, or a press held for `holdMs`.  No --sync: it would wait for ever
-// when the pointer is already there.
+// "click", "mousedown" or "mouseup" of the first button at a screen point.
+// No --sync: it would wait for ever when the pointer is already there.
+bool tst_e2e::press(const QPoint &point, const QString &action)
+{
+    const bool done = xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                               action, QStringLiteral("1")});
+    QTest::qWait(100);
+    return done;
+}
+
+// A touch, or a press held for `holdMs`.
 bool tst_e2e::touch(const QPoint &point, int holdMs)
 {
-    const bool down = xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
-                               QStringLiteral("mousedown"), QStringLiteral("1")});
+    const bool down = press(point, QStringLiteral("mousedown"));
     QTest::qWait(holdMs);
-    const bool up = xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    const bool up = press(point, QStringLiteral("mouseup"));
     QTest::qWait(200);
     return down && up;
 }
@@ -628,21 +635,6 @@ void tst_e2e::feed(char type, const QByteArray &payload)
         QTest::qWait(300);
 }
 
-void tst_e2e::enterMainDoorScreen()
-{
-    CHECKED(press(StartButton, QStringLiteral("click")));
-    QTest::qWait(200);
-}
-
-// "click", "mousedown" or "mouseup" of the first button at a screen point.
-// (No --sync: it waits for a move, and the pointer may be there already.)
-void tst_e2e::press(const QPoint &point, const QString &action)
-{
-    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())}));
-    QTest::qWait(100);
-    QVERIFY(xdotool({action, QStringLiteral("1")}));
-    QTest::qWait(100);
-}
 
 // An information record: controller type, group-0 byte (the reported modes).
 static QByteArray record(quint8 type, quint8 modes)
@@ -652,8 +644,7 @@ static QByteArray record(quint8 type, quint8 modes)
 
 static QString modeSwitch(quint8 mask)
 {
-    const QByteArray frame = Frames::hex("21 06 64") + QByteArray(1, char(mask)) + QByteArray(3, '\0');
-    return QString::fromLatin1((frame + char(0x8B + mask)).toHex(' '));
+    return QString::fromLatin1(Frames::panel('d', QByteArray(1, char(mask)) + QByteArray(3, '\0')).toHex(' '));
 }
 
 void tst_e2e::buildBMainDoorScreen()
@@ -663,7 +654,7 @@ void tst_e2e::buildBMainDoorScreen()
     const quint8 normal = 0x08; // group-0 bit 3: mode 1 reported
     panelExecutable = QStringLiteral(PANEL_B_EXECUTABLE);
     CHECKED(startRig({QStringLiteral("--no-config")}));
-    CHECKED(enterMainDoorScreen());
+    QVERIFY(touch(StartButton));
     CHECKED(expectFrames({})); // no block held: no mode request
 
     // The block (exit only allowed), then a record that reports mode 1: it
@@ -688,20 +679,20 @@ void tst_e2e::buildBMainDoorScreen()
     CHECKED(expectFrames(sent));
 
     // "Permanent Open", then "Pushbutton EXIT ONLY".
-    CHECKED(press({40, 250}, QStringLiteral("click")));
+    QVERIFY(touch(QPoint{40, 250}));
     CHECKED(feed('i', record(ownType, normal)));
     sent << modeSwitch(0x10);
     CHECKED(expectFrames(sent));
-    CHECKED(press({40, 150}, QStringLiteral("click")));
+    QVERIFY(touch(QPoint{40, 150}));
     CHECKED(feed('i', record(ownType, normal)));
     sent << modeSwitch(0x40);
     CHECKED(expectFrames(sent));
 
     // "Open", pressed and held over three records, then let go.
-    CHECKED(press({200, 200}, QStringLiteral("mousedown")));
+    QVERIFY(press(QPoint{200, 200}, QStringLiteral("mousedown")));
     CHECKED(feed('i', record(ownType, normal)));
     CHECKED(feed('i', record(ownType, normal)));
-    CHECKED(press({200, 200}, QStringLiteral("mouseup")));
+    QVERIFY(press(QPoint{200, 200}, QStringLiteral("mouseup")));
     CHECKED(feed('i', record(ownType, normal)));
     sent << open;
     CHECKED(expectFrames(sent));
@@ -714,7 +705,7 @@ void tst_e2e::buildCMainDoorScreen()
     const quint8 modeOne = 0x02; // group-0 bit 1
     panelExecutable = QStringLiteral(PANEL_C_EXECUTABLE);
     CHECKED(startRig({QStringLiteral("--no-config")}));
-    CHECKED(enterMainDoorScreen());
+    QVERIFY(touch(StartButton));
     CHECKED(expectFrames({}));
 
     CHECKED(feed('v', Frames::config()));
@@ -731,10 +722,10 @@ void tst_e2e::buildCMainDoorScreen()
     sent << ModeOneRequest;
     CHECKED(expectFrames(sent));
 
-    CHECKED(press({40, 150}, QStringLiteral("mousedown")));
+    QVERIFY(press(QPoint{40, 150}, QStringLiteral("mousedown")));
     CHECKED(feed('i', record(ownType, modeOne)));
     CHECKED(feed('i', record(ownType, modeOne)));
-    CHECKED(press({40, 150}, QStringLiteral("mouseup")));
+    QVERIFY(press(QPoint{40, 150}, QStringLiteral("mouseup")));
     CHECKED(feed('i', record(ownType, modeOne)));
     sent << open;
     CHECKED(expectFrames(sent));
@@ -781,12 +772,8 @@ void tst_e2e::serviceChangesDistance()
     CHECKED(tick());
 
     block[28] = 0x36; // 31.0 %
-    QByteArray frame = QByteArray("!") + static_cast<char>(block.size() + 2) + 'W' + block;
-    quint8 sum = 0;
-    for (char byte : frame)
-        sum += static_cast<quint8>(byte);
-    frame.append(static_cast<char>(sum));
-    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), QString::fromLatin1(frame.toHex(' ')), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1),
+                              QString::fromLatin1(Frames::panel('W', block).toHex(' ')), 2000);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

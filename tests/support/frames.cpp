@@ -4,18 +4,28 @@
 
 namespace Frames {
 
+static QByteArray frame(char start, char type, const QByteArray &payload)
+{
+    QByteArray bytes;
+    bytes.append(start);
+    bytes.append(static_cast<char>(payload.size() + 2));
+    bytes.append(type);
+    bytes.append(payload);
+    quint8 sum = 0;
+    for (char c : bytes)
+        sum += static_cast<quint8>(c);
+    bytes.append(static_cast<char>(sum));
+    return bytes;
+}
+
 QByteArray controller(char type, const QByteArray &payload)
 {
-    QByteArray frame;
-    frame.append('?');
-    frame.append(static_cast<char>(payload.size() + 2));
-    frame.append(type);
-    frame.append(payload);
-    quint8 sum = 0;
-    for (char c : frame)
-        sum += static_cast<quint8>(c);
-    frame.append(static_cast<char>(sum));
-    return frame;
+    return frame('?', type, payload);
+}
+
+QByteArray panel(char type, const QByteArray &payload)
+{
+    return frame('!', type, payload);
 }
 
 QByteArray hex(const char *text)

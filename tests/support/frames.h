@@ -13,6 +13,9 @@ namespace Frames {
 // '?', N, type, payload, sum.
 QByteArray controller(char type, const QByteArray &payload);
 
+// '!', N, type, payload, sum: a frame as the panel writes it.
+QByteArray panel(char type, const QByteArray &payload);
+
 // Bytes written as hex text, spaces allowed: "21 03 63 1B A2".
 QByteArray hex(const char *text);
 
