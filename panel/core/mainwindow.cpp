@@ -16,16 +16,6 @@ constexpr int BlinkMs = 500;
 constexpr int ScreensaverMs = 300000;
 constexpr int ModeSwitchSize = 4;
 
-// The mode-switch mask of an operating mode of this build; 0 for any other.
-quint8 modeMask(int mode)
-{
-    for (const OperatingMode &m : operatingModes()) {
-        if (m.id == mode)
-            return m.switchMask;
-    }
-    return 0x00;
-}
-
 // The logo fills part of a 240 x 320 screen; a picture that claims more
 // than this on a side would take far more memory than the panel has.
 constexpr int MaxLogoSide = 4096;
@@ -194,7 +184,7 @@ void MainWindow::workerUpdated(quint8 what, QByteArray raw)
 void MainWindow::changeMode(int mode)
 {
     QByteArray payload(ModeSwitchSize, '\0');
-    payload[0] = static_cast<char>(modeMask(mode));
+    payload[0] = static_cast<char>(OperatingModes::switchMask(mode));
     emit desiredModeChanged(payload);
     screensaverTimer.start();
 }

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+class DoorControl;
+
 // One operating mode of the door: the id a screen asks for, the group-0 bit
 // through which the controller reports it, and its bit in byte 0 of the
 // mode-switch frame.
@@ -17,5 +19,26 @@ struct OperatingMode
 // Per door build (its operatingmodes.cpp): the modes the door has.  A mode
 // not in the table switches nothing (an all-zero mask).
 const QVector<OperatingMode> &operatingModes();
+
+namespace OperatingModes {
+
+// The mode a main door screen asks for when the controller does not report
+// exactly one mode.
+constexpr int Fallback = 1;
+
+// Byte 0 of the mode-switch frame for a mode; 0 for a mode the build lacks.
+quint8 switchMask(int id);
+
+// Whether the controller reports the mode active, through its group-0 bit.
+bool isReported(const DoorControl &door, int id);
+
+// Whether a main door screen must ask for the fallback mode: the controller
+// does not report exactly one of the build's modes.  Without a configuration
+// block every bit reads inactive, so no mode can be judged: then nothing is
+// asked, which lets the configuration request out and keeps the operator's
+// choice until the block is held.
+bool needsFallback(const DoorControl &door);
+
+} // namespace OperatingModes
 
 #endif // OPERATINGMODE_H

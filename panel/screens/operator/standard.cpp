@@ -3,21 +3,13 @@
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "operatingmode.h"
 #include "panelsettings.h"
 #include "screennames.h"
 
 namespace {
 
 const QString LampOn = QStringLiteral("background-color: lime;");
-
-constexpr int ModeCount = 7;
-constexpr int FallbackMode = 1;
-
-// The group-0 bit that reports each mode; mode 7 is reported by bit 0.
-int modeBit(int mode)
-{
-    return mode == 7 ? 0 : mode;
-}
 
 } // namespace
 
@@ -31,13 +23,8 @@ Standard::Standard(QWidget *parent)
     setStatusLabel(ui->lblStatus);
     hideDisabledChildren();
 
-    ui->modeButtons->setId(ui->btnMode1, 1);
-    ui->modeButtons->setId(ui->btnMode2, 2);
-    ui->modeButtons->setId(ui->btnMode3, 3);
-    ui->modeButtons->setId(ui->btnMode4, 4);
-    ui->modeButtons->setId(ui->btnMode5, 5);
-    ui->modeButtons->setId(ui->btnMode6, 6);
-    ui->modeButtons->setId(ui->btnMode7, 7);
+    for (const OperatingMode &mode : operatingModes())
+        ui->modeButtons->setId(findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id)), mode.id);
     connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
 }
 
@@ -59,19 +46,12 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     }
 
     // The lamps, and a request for mode 1 unless exactly one mode is reported.
-    int activeModes = 0;
-    for (int mode = 1; mode <= ModeCount; ++mode) {
-        const bool active = doorControl->isGroupIoActive(0, modeBit(mode));
-        QAbstractButton *button = ui->modeButtons->button(mode);
-        setStyleSheetIfChanged(button, active ? LampOn : QString());
-        if (active)
-            ++activeModes;
+    for (const OperatingMode &mode : operatingModes()) {
+        const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
+        setStyleSheetIfChanged(ui->modeButtons->button(mode.id), active ? LampOn : QString());
     }
-    // Without a valid block no lamp can be judged: the rule waits for it,
-    // so that it neither pushes the configuration request out nor overrides
-    // the operator's mode on no information.
-    if (doorControl->configValid && activeModes != 1)
-        emit changeMode(FallbackMode);
+    if (OperatingModes::needsFallback(*doorControl))
+        emit changeMode(OperatingModes::Fallback);
 
     ui->btnHoming->setVisible(doorControl->infoBit(2, 0));
 }

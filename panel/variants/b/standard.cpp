@@ -78,16 +78,6 @@ Standard::~Standard()
     delete ui;
 }
 
-// Whether the controller reports the mode active, through its group-0 bit.
-bool Standard::modeReported(int mode) const
-{
-    for (const OperatingMode &m : operatingModes()) {
-        if (m.id == mode)
-            return doorControl->isGroupIoActive(0, m.lampBit);
-    }
-    return false;
-}
-
 void Standard::refreshScreen(BaseFrame::auth_level, bool)
 {
     if (!doorControl)
@@ -137,7 +127,7 @@ void Standard::showFireState()
     setText(ui->btnSealing, SealingText);
     setLook(ui->btnSealing, Struck, false);
     sealingBlink = false;
-    if (!modeReported(NormalMode))
+    if (!OperatingModes::isReported(*doorControl, NormalMode))
         emit changeMode(NormalMode);
 }
 
@@ -159,47 +149,42 @@ void Standard::showSecurityState()
     ui->btnSealing->setEnabled(!externSealing);
     setText(ui->btnSealing, externSealing ? ExternSealingText : SealingText);
 
-    if (modeReported(PermanentOpenMode))
+    if (OperatingModes::isReported(*doorControl, PermanentOpenMode))
         emit changeMode(NormalMode);
 }
 
 void Standard::showNormalState()
 {
-    setLook(ui->btnMode1, modeReported(1) ? Lit : Plain, true);
+    setLook(ui->btnMode1, OperatingModes::isReported(*doorControl, 1) ? Lit : Plain, true);
     mode1Blink = false;
 
     const bool externSealing = doorControl->isGroupIoActive(2, 1);
     if (externSealing) {
         setLook(ui->btnMode2, Struck, false);
-        if (modeReported(PermanentOpenMode))
+        if (OperatingModes::isReported(*doorControl, PermanentOpenMode))
             emit changeMode(NormalMode);
     } else {
-        setLook(ui->btnMode2, modeReported(2) ? Lit : Plain, true);
+        setLook(ui->btnMode2, OperatingModes::isReported(*doorControl, 2) ? Lit : Plain, true);
     }
 
-    setLook(ui->btnMode3, modeReported(3) ? Lit : Plain, true);
+    setLook(ui->btnMode3, OperatingModes::isReported(*doorControl, 3) ? Lit : Plain, true);
 
     setText(ui->btnMode4, ExitOnlyText);
     if (static_cast<quint8>(doorControl->config.at(OptionsByte)) & 0x01)
-        setLook(ui->btnMode4, modeReported(4) ? ExitOnlyLit : Plain, true);
+        setLook(ui->btnMode4, OperatingModes::isReported(*doorControl, 4) ? ExitOnlyLit : Plain, true);
     else
         setLook(ui->btnMode4, Struck, false);
     mode4Blink = false;
 
-    // Without a configuration block every bit reads inactive: the modes
-    // cannot be judged, so nothing is asked until the block is held.
-    int activeModes = 0;
-    for (const OperatingMode &mode : operatingModes())
-        activeModes += modeReported(mode.id) ? 1 : 0;
-    if (doorControl->configValid && activeModes != 1)
-        emit changeMode(NormalMode);
+    if (OperatingModes::needsFallback(*doorControl))
+        emit changeMode(OperatingModes::Fallback);
 
     // A finger still holding "Open" keeps it lit.
     ui->btnOpen->show();
     setLook(ui->btnOpen, Plain, true);
     setHighlighted(ui->btnOpen, ui->btnOpen->isDown());
 
-    if (modeReported(PermanentOpenMode)) {
+    if (OperatingModes::isReported(*doorControl, PermanentOpenMode)) {
         setText(ui->btnSealing, SealingText);
         setLook(ui->btnSealing, Struck, false);
         sealingBlink = false;

@@ -36,7 +36,6 @@ private slots:
     void on_btnOpen_released();
 
 private:
-    bool modeReported(int mode) const;
     void showLockedState();
     void showFireState();
     void showSecurityState();

@@ -10,8 +10,6 @@ namespace {
 
 const QString LampOn = QStringLiteral("background-color: lime;");
 
-constexpr int FallbackMode = 1;
-
 } // namespace
 
 Standard::Standard(QWidget *parent)
@@ -43,20 +41,13 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
     if (!doorControl)
         return;
 
-    int activeModes = 0;
     for (const OperatingMode &mode : operatingModes()) {
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
-        QAbstractButton *button = ui->modeButtons->button(mode.id);
-        const QString style = active ? LampOn : QString();
-        if (button && button->styleSheet() != style)
-            button->setStyleSheet(style);
-        if (active)
-            ++activeModes;
+        if (QAbstractButton *button = ui->modeButtons->button(mode.id))
+            setStyleSheetIfChanged(button, active ? LampOn : QString());
     }
-    // Without a configuration block every bit reads inactive: the modes
-    // cannot be judged, so nothing is asked until the block is held.
-    if (doorControl->configValid && activeModes != 1)
-        emit changeMode(FallbackMode);
+    if (OperatingModes::needsFallback(*doorControl))
+        emit changeMode(OperatingModes::Fallback);
 
     ui->btnHoming->setVisible(doorControl->infoBit(2, 0));
 }
