@@ -3,6 +3,7 @@
 
 #include "doorcontrol.h"
 #include "frames.h"
+#include "iopage.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "rows/rows.h"
@@ -40,6 +41,31 @@ QByteArray hexOf(const QByteArray &bytes)
     return bytes.toHex(' ').toUpper();
 }
 
+// Main word (group -1): info bytes 6..9, levels in config 16..19; group g:
+// info 14 or 18, levels 70 or 82.  Every other bit of the word is inactive.
+QByteArray ioRecord(int group, int level, int bit, bool value)
+{
+    quint32 word = level ? 0u : group < 0 ? 0xFFFFFFFFu : 0xFFFFu;
+    word = value ? word | (1u << bit) : word & ~(1u << bit);
+    Rows::Bytes bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.append({(group < 0 ? 6 : group == 1 ? 14 : 18) + i, quint8(word >> (8 * i))});
+    return ownInfo(bytes);
+}
+
+QByteArray ioLevels(int group, int level)
+{
+    QByteArray block = Frames::config();
+    for (int i = 0; i < (group < 0 ? 4 : 2); ++i)
+        block[(group < 0 ? 16 : group == 1 ? 70 : 82) + i] = static_cast<char>(level ? 0xFF : 0);
+    return block;
+}
+
+bool lime(QWidget *w)
+{
+    return w->styleSheet().contains(QLatin1String("background-color: lime"));
+}
+
 } // namespace
 
 class TestRules : public QObject
@@ -62,6 +88,16 @@ private slots:
     void utilitiesAndBuildDate();
     void modeRequestBeforeConfiguration();
     void openHeldToOpen();
+    void ioMenu_data();
+    void ioMenu();
+    void ioPage_data();
+    void ioPage();
+    void ioRowFollowsItsBit_data();
+    void ioRowFollowsItsBit();
+    void ioPageTurnsKeepOneHistoryEntry_data();
+    void ioPageTurnsKeepOneHistoryEntry();
+    void extensionOutputRelabel_data();
+    void extensionOutputRelabel();
 };
 
 void TestRules::recordAcceptance_data()
@@ -269,6 +305,157 @@ void TestRules::openHeldToOpen()
     QTest::mouseRelease(open, Qt::LeftButton);
     QCOMPARE(open->styleSheet(), plain);
     QCOMPARE(hexOf(panel.poll()), QByteArray());
+}
+
+void TestRules::ioMenu_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("outputsNext");
+    for (const Rows::IoMenu &row : Rows::io().menu)
+        QTest::newRow(row.name) << row.settings << row.entries << row.outputsNext;
+}
+
+// The menu's entries, and "next part" on the main outputs, under "noextension".
+void TestRules::ioMenu()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, entries);
+    QFETCH(bool, outputsNext);
+
+    PanelHarness panel(settings);
+    panel.segue("io");
+    QStringList shown;
+    for (const char *name : {"btnTimes", "btnPositions", "btnSetDateTime", "btnSetDateTime_2", "btnMode3_3",
+                             "btnMode4_3", "btnMode4_4", "btnBack_2"}) {
+        if (panel.button(name)->isVisible())
+            shown << panel.button(name)->text();
+    }
+    QCOMPARE(shown, entries);
+    panel.click("btnMode3_3");
+    QCOMPARE(panel.button("btnNext")->isVisible(), outputsNext);
+}
+
+void TestRules::ioPage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("previous");
+    QTest::addColumn<bool>("next");
+    for (const Rows::IoPageButtons &row : Rows::io().pages)
+        QTest::newRow(row.page) << row.page << row.previous << row.next;
+}
+
+// A page shows the rows it has lamps for, and its page buttons.
+void TestRules::ioPage()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, previous);
+    QFETCH(bool, next);
+
+    PanelHarness panel;
+    panel.segue(page);
+    QVector<int> lamped, shown;
+    for (const Rows::IoLamp &lamp : Rows::io().lamps) {
+        if (page == lamp.page && !lamped.contains(lamp.row))
+            lamped << lamp.row;
+    }
+    for (int row = 0; row < IoPage::RowCount; ++row) {
+        if (panel.widget<QLabel>(QStringLiteral("lbl%1").arg(row))->isVisible())
+            shown << row;
+    }
+    std::sort(lamped.begin(), lamped.end());
+    QCOMPARE(shown, lamped);
+    QCOMPARE(panel.button("btnPrev")->isVisible(), previous);
+    QCOMPARE(panel.button("btnNext")->isVisible(), next);
+}
+
+void TestRules::ioRowFollowsItsBit_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("bit");
+    for (const Rows::IoLamp &lamp : Rows::io().lamps) {
+        QTest::addRow("%s row %d, group %d bit %d", lamp.page, lamp.row + 1, lamp.group, lamp.bit)
+            << QString(lamp.page) << lamp.row << lamp.group << lamp.bit;
+    }
+}
+
+// Lit at the configured active level, not at the other, never without a
+// configuration block; bits 16 to 31 of a group are active when set.
+void TestRules::ioRowFollowsItsBit()
+{
+    QFETCH(QString, page);
+    QFETCH(int, row);
+    QFETCH(int, group);
+    QFETCH(int, bit);
+
+    PanelHarness panel;
+    panel.segue(page);
+    const auto lit = [&] { return lime(panel.widget<QLabel>(QStringLiteral("lbl%1").arg(row))); };
+    for (bool value : {true, false}) {
+        panel.send('i', ioRecord(group, 1, bit, value));
+        QVERIFY(!lit());
+    }
+    for (int level : {1, 0}) {
+        panel.send('v', ioLevels(group, level));
+        const bool active = level || (group > 0 && bit >= 16);
+        panel.send('i', ioRecord(group, level, bit, active));
+        QVERIFY2(lit(), qPrintable(QStringLiteral("level %1").arg(level)));
+        panel.send('i', ioRecord(group, level, bit, !active));
+        QVERIFY2(!lit(), qPrintable(QStringLiteral("level %1").arg(level)));
+    }
+}
+
+void TestRules::ioPageTurnsKeepOneHistoryEntry_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("page");
+    for (const Rows::IoTurns &row : Rows::io().turns)
+        QTest::newRow(row.name) << row.steps << row.page;
+}
+
+// Page turns are in place: "<-- back" returns to the I/O menu.
+void TestRules::ioPageTurnsKeepOneHistoryEntry()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, page);
+
+    PanelHarness panel;
+    panel.setLevel(1);
+    panel.segue("utilities");
+    panel.click("btnService");
+    panel.click("btnIO");
+    for (const QString &step : steps) {
+        if (step.startsWith('>'))
+            panel.window().segue(step.mid(1), true);
+        else
+            panel.click(step);
+    }
+    QCOMPARE(panel.window().navigationHistory(), QStringList({"start", "utilities", "service", "io", page}));
+    panel.click("btnBack");
+    QCOMPARE(panel.screenName(), QString("io"));
+}
+
+void TestRules::extensionOutputRelabel_data()
+{
+    QTest::addColumn<QByteArray>("lead");
+    QTest::addColumn<bool>("relabelled");
+    for (const auto &row : Rows::io().relabels)
+        QTest::newRow(hexOf(row.first)) << row.first << row.second;
+}
+
+// Whether a record held, whichever type the build takes, renames row 5 of
+// the extension outputs (the page's own test has the rest).
+void TestRules::extensionOutputRelabel()
+{
+    QFETCH(QByteArray, lead);
+    QFETCH(bool, relabelled);
+
+    DoorControl door;
+    door.info = Frames::info();
+    door.info.replace(0, lead.size(), lead);
+    QCOMPARE(Out0_1::relabel.appliesTo(door), relabelled);
 }
 
 QTEST_MAIN(TestRules)

@@ -49,4 +49,29 @@ const Build &build()
     return a;
 }
 
+const Io &io()
+{
+    static const Io a = [] {
+        const QStringList main = {"Inputs\nmain", "Outputs\nmain"};
+        Io io;
+        io.menu = {
+            {"no file", {}, main + QStringList{"Outputs\nextension"}, true},
+            {"noextension false", "[General]\nnoextension=false\n", main + QStringList{"Outputs\nextension"}, true},
+            {"noextension true", "[General]\nnoextension=true\n", main, false},
+        };
+        io.pages = {{"in0_0", false, false}, {"in0_1", true, false}, {"out0_0", false, true},
+                    {"out0_1", true, false}, {"out0_2", true, false}};
+        io.lamps = baseLamps();
+        io.lamps.removeAt(1); // "in0_0" row 2, the card reader, is not shown
+        io.turns = {
+            {"outputs, next, previous, next", {"btnMode3_3", "btnNext", "btnPrev", "btnNext"}, "out0_1"},
+            {"inputs, extension, previous", {"btnTimes", ">in0_1", "btnPrev"}, "in0_0"},
+            {"extension 2, previous twice", {"btnMode4_3", ">out0_2", "btnPrev", "btnPrev"}, "out0_0"},
+        };
+        io.relabels = {{"\x18", true}, {"\x1f", false}, {"\xab\x08", true}, {"\xab\x09", false}};
+        return io;
+    }();
+    return a;
+}
+
 } // namespace Rows

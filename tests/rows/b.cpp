@@ -52,4 +52,30 @@ const Build &build()
     return b;
 }
 
+const Io &io()
+{
+    static const Io b = [] {
+        const QStringList all = {"Inputs\nmain", "Inputs\nextension", "Outputs\nmain", "Outputs\nextension",
+                                 "Outputs\next. 2"};
+        Io io;
+        io.menu = {
+            {"no file", {}, all, true},
+            {"noextension true", "[General]\nnoextension=true\n", all, true},
+        };
+        io.pages = {{"in0_0", false, true}, {"in0_1", true, false}, {"out0_0", false, true},
+                    {"out0_1", true, true}, {"out0_2", true, false}};
+        io.lamps = baseLamps();
+        io.lamps += {{"in0_1", 4, 2, 1}, {"in0_1", 5, 2, 2}};
+        io.turns = {
+            {"inputs, next, previous", {"btnTimes", "btnNext", "btnPrev"}, "in0_0"},
+            {"outputs, next twice, previous twice", {"btnMode3_3", "btnNext", "btnNext", "btnPrev", "btnPrev"}, "out0_0"},
+            {"extension inputs", {"btnPositions"}, "in0_1"},
+            {"extension 2, previous", {"btnMode4_4", "btnPrev"}, "out0_1"},
+        };
+        io.relabels = {{"\x18", false}, {"\xab\x08", false}, {"\x24", false}, {"\xac\x02", false}};
+        return io;
+    }();
+    return b;
+}
+
 } // namespace Rows

@@ -49,4 +49,26 @@ const Build &build()
     return c;
 }
 
+const Io &io()
+{
+    static const Io c = [] {
+        const QStringList main = {"Inputs\nmain", "Outputs\nmain"};
+        Io io;
+        io.menu = {
+            {"no file", {}, main, false},
+            {"noextension true", "[General]\nnoextension=true\n", main, false},
+        };
+        io.pages = {{"in0_0", false, false}, {"in0_1", true, false}, {"out0_0", false, false},
+                    {"out0_1", true, false}, {"out0_2", true, false}};
+        io.lamps = baseLamps();
+        io.turns = {
+            {"inputs, extension, previous", {"btnTimes", ">in0_1", "btnPrev"}, "in0_0"},
+            {"outputs, extension, previous", {"btnMode3_3", ">out0_1", "btnPrev"}, "out0_0"},
+        };
+        io.relabels = {{"\x18", false}, {"\xab\x08", false}, {"\x11", false}, {"\xaa", false}};
+        return io;
+    }();
+    return c;
+}
+
 } // namespace Rows

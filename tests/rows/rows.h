@@ -63,9 +63,34 @@ struct Build
 
 const Build &build();
 
+// The I/O menu and pages.  Menu: the settings file (empty: none), the texts
+// of the entries shown, "next part" shown on the main outputs.  Page: whether
+// "previous part" and "next part" show.  Lamp: a bit (group -1: the main I/O
+// word) that lights a row; a page shows exactly the rows that have lamps.
+// Turns: buttons clicked from the menu (">name": an in-place move) and the
+// page they end on.  Relabels: leading record bytes held -> "out0_1" row 5
+// renamed.
+struct IoMenu { const char *name; QByteArray settings; QStringList entries; bool outputsNext; };
+struct IoPageButtons { const char *page; bool previous; bool next; };
+struct IoLamp { const char *page; int row; int group; int bit; };
+struct IoTurns { const char *name; QStringList steps; QString page; };
+
+struct Io
+{
+    QVector<IoMenu> menu;
+    QVector<IoPageButtons> pages;
+    QVector<IoLamp> lamps;
+    QVector<IoTurns> turns;
+    QVector<QPair<QByteArray, bool>> relabels;
+};
+
+const Io &io();
+
 // The screens every build has, in build A's order, and build A's commands 1 to 8 and 100.
 QStringList allScreens();
 QVector<QPair<int, QByteArray>> sharedCommands();
+// The bits behind the rows of build A's pages, "in0_0" first, its hidden row 2 too.
+QVector<IoLamp> baseLamps();
 
 } // namespace Rows
 

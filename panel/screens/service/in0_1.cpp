@@ -1,4 +1,4 @@
-// Build A's extension inputs page: bits 0 and 1 of I/O group 1.
+// The extension inputs page of builds A and C: bits 0 and 1 of I/O group 1.
 
 #include "iopage.h"
 #include "screennames.h"

@@ -6,10 +6,11 @@
 
 #include <QLabel>
 
-IoPage::IoPage(const IoPageTable &table, QWidget *parent)
+IoPage::IoPage(const IoPageTable &table, QWidget *parent, const IoRelabel &relabel)
     : BaseFrame(parent)
     , ui(new Ui::IoPage)
     , table(table)
+    , relabel(relabel)
     , indicators{}
     , names{}
 {
@@ -68,9 +69,8 @@ void IoPage::refreshScreen(BaseFrame::auth_level, bool entered)
         return;
 
     // Once a record asks for it, the row keeps its other name.
-    if (table.relabelWhen && table.relabelRow >= 0 && table.relabelRow < RowCount
-        && table.relabelWhen(*doorControl))
-        names[table.relabelRow]->setText(QString::fromUtf8(table.relabelText));
+    if (relabel.row < RowCount && relabel.appliesTo(*doorControl))
+        names[relabel.row]->setText(QString::fromUtf8(relabel.name));
 
     for (int row = 0; row < table.rows.size() && row < RowCount; ++row) {
         if (!table.rows[row].litBy.isEmpty())

@@ -48,10 +48,17 @@ struct IoPageTable
     IoPageTurn next;
     // "next part" hides, on entry, while the panel is set to "noextension".
     bool nextNeedsExtension = false;
-    // A row whose name changes for good once a record says so (-1: none).
-    int relabelRow = -1;
-    const char *relabelText = nullptr;
-    bool (*relabelWhen)(const DoorControl &door) = nullptr;
+};
+
+// A row whose name changes for good once a record says so.  A page without
+// one (row -1) keeps the names of its table.
+struct IoRelabel
+{
+    int row = -1;
+    const char *name = nullptr;
+    bool (*when)(const DoorControl &door) = nullptr;
+
+    bool appliesTo(const DoorControl &door) const { return row >= 0 && name && when && when(door); }
 };
 
 // The I/O page frame: header, title, ten rows of indicator, number and name,
@@ -65,7 +72,7 @@ class IoPage : public BaseFrame
     Q_OBJECT
 
 public:
-    IoPage(const IoPageTable &table, QWidget *parent);
+    IoPage(const IoPageTable &table, QWidget *parent, const IoRelabel &relabel = {});
     ~IoPage() override;
 
     static constexpr int RowCount = 10;
@@ -83,6 +90,7 @@ private:
 
     Ui::IoPage *ui;
     const IoPageTable &table;
+    const IoRelabel relabel;
     QLabel *indicators[RowCount];
     QLabel *names[RowCount];
 };
@@ -111,6 +119,10 @@ class Out0_1 : public IoPage
 {
 public:
     explicit Out0_1(QWidget *parent = nullptr);
+
+    // Per door build, in a rule file of its own: whether and when a row of
+    // this page takes another name, whichever table the build lists.
+    static const IoRelabel relabel;
 };
 
 class Out0_2 : public IoPage

@@ -1,0 +1,34 @@
+// Build B's main inputs page: In1 to In10 on bits 0 to 9 of the main I/O
+// word, all ten shown, with "next part" to the extension inputs.
+
+#include "iopage.h"
+#include "screennames.h"
+
+namespace {
+
+constexpr int Main = IoBit::MainWord;
+
+const IoPageTable page = {
+    "Inputs: main",
+    {
+        {"In1", " Limit Switch Close", {{Main, 0}}},
+        {"In2", " Card Reader Outside", {{Main, 1}}},
+        {"In3", " Push Button Inside", {{Main, 2}}},
+        {"In4", " Push Button Outside", {{Main, 3}}},
+        {"In5", " Dogging Locked", {{Main, 4}}},
+        {"In6", " Fire", {{Main, 5}}},
+        {"In7", " Close Sensor Stop", {{Main, 6}}},
+        {"In8", " Close Sensor Permanent", {{Main, 7}}},
+        {"In9", " Open Sensor Stop", {{Main, 8}}},
+        {"In10", " Pirate Mode", {{Main, 9}}},
+    },
+    {},
+    {ScreenName::InputsExtension, true},
+};
+
+} // namespace
+
+In0_0::In0_0(QWidget *parent)
+    : IoPage(page, parent)
+{
+}

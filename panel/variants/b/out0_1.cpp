@@ -1,0 +1,33 @@
+// Build B's extension outputs page: bits 8 to 12 of I/O group 1, with "next
+// part" to the second extension outputs.  No row is ever renamed
+// (out0_1relabel.cpp of builds B and C).
+
+#include "iopage.h"
+#include "screennames.h"
+
+namespace {
+
+const IoPageTable page = {
+    "Outputs: extension",
+    {
+        {"Out1", " Air Conditioning", {{1, 8}}},
+        {"Out2", " Door Closed", {{1, 9}}},
+        {"Out3", " Door Opened From Inside", {{1, 10}}},
+        {"Out4", " Supply Failure", {{1, 11}}},
+        {"Out5", " \"All Off\" Indication", {{1, 12}}},
+        {"Out6", "xyz", {}, false},
+        {"Out7", "xyz", {}, false},
+        {"Out8", "xyz", {}, false},
+        {"Out9", "xyz", {}, false},
+        {"Out10", "xyz", {}, false},
+    },
+    {ScreenName::OutputsMain, true},
+    {ScreenName::OutputsExtension2, true},
+};
+
+} // namespace
+
+Out0_1::Out0_1(QWidget *parent)
+    : IoPage(page, parent, relabel)
+{
+}

@@ -1,0 +1,34 @@
+// Build C's main outputs page: bits 16 to 19 of the main I/O word.  "next
+// part" never shows, whatever the panel settings say.
+
+#include "iopage.h"
+#include "screennames.h"
+
+namespace {
+
+constexpr int Main = IoBit::MainWord;
+
+const IoPageTable page = {
+    "Outputs: main",
+    {
+        {"Out1", " Brake", {{Main, 16}}},
+        {"Out2", " Magnet", {{Main, 17}}},
+        {"Out3", " Radar Sensor", {{Main, 18}}},
+        {"Out4", " Closed", {{Main, 19}}},
+        {"Out5", "xyz", {}, false},
+        {"Out6", "xyz", {}, false},
+        {"Out7", "xyz", {}, false},
+        {"Out8", "xyz", {}, false},
+        {"Out9", "xyz", {}, false},
+        {"Out10", "xyz", {}, false},
+    },
+    {},
+    {ScreenName::OutputsExtension, false},
+};
+
+} // namespace
+
+Out0_0::Out0_0(QWidget *parent)
+    : IoPage(page, parent)
+{
+}
