@@ -4,11 +4,13 @@
 #include "doorcontrol.h"
 #include "frames.h"
 #include "mainwindow.h"
+#include "modaldriver.h"
 #include "panelharness.h"
 #include "rows/rows.h"
 #include "worker.h"
 
 #include <QLabel>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -40,6 +42,23 @@ QByteArray hexOf(const QByteArray &bytes)
     return bytes.toHex(' ').toUpper();
 }
 
+// A widget of the showing screen that the form may lack.
+bool seen(PanelHarness &panel, const QString &name)
+{
+    auto *widget = panel.widget<QWidget>(name);
+    return widget && widget->isVisible();
+}
+
+// Every parameter byte set to a pattern, so that a write-back that touches
+// a wrong byte shows.
+QByteArray patternBlock()
+{
+    QByteArray block = Frames::config();
+    for (int at = 20; at < 100; ++at)
+        block[at] = static_cast<char>(at * 7 + 1);
+    return block;
+}
+
 } // namespace
 
 class TestRules : public QObject
@@ -62,6 +81,18 @@ private slots:
     void utilitiesAndBuildDate();
     void modeRequestBeforeConfiguration();
     void openHeldToOpen();
+    void paramButtons_data();
+    void paramButtons();
+    void paramWriteBack_data();
+    void paramWriteBack();
+    void settingsMenu_data();
+    void settingsMenu();
+    void settingsEntries_data();
+    void settingsEntries();
+    void deadman();
+    void layoutSwitches_data();
+    void layoutSwitches();
+    void layoutWritesItsKeysOnly();
 };
 
 void TestRules::recordAcceptance_data()
@@ -269,6 +300,192 @@ void TestRules::openHeldToOpen()
     QTest::mouseRelease(open, Qt::LeftButton);
     QCOMPARE(open->styleSheet(), plain);
     QCOMPARE(hexOf(panel.poll()), QByteArray());
+}
+
+void TestRules::paramButtons_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    for (const Rows::ParamButtons &row : rows().paramButtons)
+        QTest::newRow(row.name) << row.screen << row.type << row.shown << row.hidden;
+}
+
+// The record of the controller type is put straight into the door state:
+// a build may not take a record of that type from the line at all.
+void TestRules::paramButtons()
+{
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, type);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
+
+    PanelHarness panel;
+    panel.screen()->doorControl->info = ownInfo().replace(0, type.size(), type);
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(screen);
+    for (const QString &name : shown + hidden)
+        QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(name));
+}
+
+void TestRules::paramWriteBack_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("written");
+    for (const Rows::ParamEdit &row : rows().paramEdits)
+        QTest::addRow("%s %s", row.screen, row.button)
+            << row.screen << row.button << row.byte << row.width << row.start << row.step << row.written;
+}
+
+// The block goes back with that row's bytes changed and every other byte,
+// hidden rows' included, as the controller sent it.
+void TestRules::paramWriteBack()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+    QFETCH(int, byte);
+    QFETCH(int, width);
+    QFETCH(int, start);
+    QFETCH(QString, step);
+    QFETCH(int, written);
+
+    QByteArray block = patternBlock();
+    const auto setField = [&block, byte, width](int value) {
+        for (int i = 0; i < width; ++i)
+            block[byte + i] = static_cast<char>(value >> (8 * i));
+    };
+    setField(start);
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(screen);
+    panel.send('v', block);
+    panel.send('i', ownInfo());
+    panel.written();
+
+    ModalDriver driver({step, "btnEnter"}, &panel.window());
+    panel.click(button);
+    QVERIFY(driver.done());
+    panel.click("btnBack");
+    setField(written);
+    QCOMPARE(hexOf(panel.poll()), hexOf(panelFrame('W', block)));
+}
+
+void TestRules::settingsMenu_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    for (const Rows::MenuLevel &row : rows().settingsMenu)
+        QTest::addRow("level %d", row.level) << row.level << row.shown << row.hidden;
+}
+
+// A logout leaves the menu at once.
+void TestRules::settingsMenu()
+{
+    QFETCH(int, level);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
+
+    PanelHarness panel;
+    panel.segue("utilities");
+    panel.setLevel(level);
+    panel.segue("settings");
+    for (const QString &name : shown + hidden)
+        QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(name));
+    panel.setLevel(0);
+    QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
+}
+
+void TestRules::settingsEntries_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("screen");
+    for (const auto &row : rows().settingsEntries)
+        QTest::newRow(qPrintable(row.first)) << row.first << row.second;
+}
+
+void TestRules::settingsEntries()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, screen);
+
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue("settings");
+    panel.click(button);
+    QCOMPARE(panel.screenName(), screen);
+}
+
+// Lit while the controller reports the deadman function on, shown or not.
+void TestRules::deadman()
+{
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelService);
+    panel.segue("settings");
+    panel.send('i', ownInfo({{27, 0x01}}));
+    QAbstractButton *deadman = panel.button("btnDeadman");
+    QCOMPARE(deadman->isVisible(), rows().deadmanShown);
+    QVERIFY(deadman->styleSheet().contains("lime"));
+    panel.send('i', ownInfo());
+    QVERIFY(!deadman->styleSheet().contains("lime"));
+    panel.written();
+    if (rows().deadmanShown) {
+        panel.click("btnDeadman");
+        QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 44 CB")));
+    }
+}
+
+void TestRules::layoutSwitches_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("shown");
+    for (int level = BaseFrame::LevelService; level <= BaseFrame::LevelAdmin; ++level) {
+        for (const char *button : {"btnNoExtension", "btnNoModes2_6"}) {
+            bool shown = false;
+            for (const Rows::LayoutSwitch &row : rows().layoutSwitches)
+                shown = shown || (QLatin1String(row.button) == QLatin1String(button) && level >= row.minLevel);
+            QTest::addRow("level %d, %s", level, button) << level << button << shown;
+        }
+    }
+}
+
+void TestRules::layoutSwitches()
+{
+    QFETCH(int, level);
+    QFETCH(QString, button);
+    QFETCH(bool, shown);
+
+    PanelHarness panel;
+    panel.setLevel(level);
+    panel.segue("layout");
+    QCOMPARE(seen(panel, button), shown);
+}
+
+// Each switch flips the key it keeps; a key without a switch stays in the
+// file as it was.
+void TestRules::layoutWritesItsKeysOnly()
+{
+    PanelHarness panel("[General]\nnoextension=true\nnomodes2_6=true\n");
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue("layout");
+    QStringList flipped;
+    for (const Rows::LayoutSwitch &row : rows().layoutSwitches) {
+        panel.click(row.button);
+        flipped << row.key;
+    }
+    panel.click("btnBack");
+
+    QSettings file(panel.workingDirectory() + QStringLiteral("/kelvaron.ini"), QSettings::IniFormat);
+    QCOMPARE(file.allKeys().size(), 5); // with the names and the layout
+    for (const QString key : {"noextension", "nomodes2_6"})
+        QVERIFY2(file.value(key).toBool() == !flipped.contains(key), qPrintable(key));
 }
 
 QTEST_MAIN(TestRules)

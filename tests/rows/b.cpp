@@ -1,5 +1,6 @@
 // Build B: four modes, no sensor commands, no "+" case, no sensors screen,
-// "Seaworthy", fire and pirate from main I/O bits 5 and 9, "VEK Info".
+// "Seaworthy", fire and pirate from main I/O bits 5 and 9, "VEK Info", five
+// times and four positions rows, "Deadman", a layout screen without switches.
 
 #include "rows.h"
 
@@ -47,6 +48,28 @@ const Build &build()
         b.oneModeReported = 0x08;
         b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
+        const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
+                                   "btnSetReClosingTime", "btnSetSafetyStroke"};
+        const QStringList noOpeningTime = {"btnSetOpeningTimeSafetyStrip"};
+        b.paramButtons = {
+            {"times, type 0x24", "times", "\x24", times, noOpeningTime},
+            {"times, type 0x18", "times", "\x18", times, noOpeningTime},
+            {"times, type 0xAB 0x08", "times", "\xab\x08", times, noOpeningTime},
+            {"positions", "positions", "\x24", {"btnOpenSlowDist", "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"}, {}},
+        };
+        b.paramEdits = {
+            {"times", "btnSetDockingTime", 25, 1, 30, "btn1p", 31},
+            {"times", "btnSetPreAlarmTime", 22, 1, 20, "btn10p", 40},
+            {"positions", "btnOpenSensOffDist", 76, 2, 300, "btn10p", 400},
+        };
+        const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp", "btnDeadman"};
+        const QStringList engineer = {"btnTimes", "btnCurrent"};
+        const QStringList never = {"btnMode3", "btnSensors", "btnMode3_3", "btnMode4_3"};
+        b.settingsMenu = {{1, service, engineer + never}, {2, service + engineer, never}, {3, service + engineer, never}};
+        b.settingsEntries = {{"btnPositions", "positions"}, {"btnTimes", "times"}, {"btnSetDateTime", "setdatetime"},
+                             {"btnLayout", "layout"}, {"btnSpeed", "speed"}, {"btnCurrent", "current"}, {"btnRamp", "ramp"}};
+        b.deadmanShown = true;
+        b.layoutSwitches = {};
         return b;
     }();
     return b;

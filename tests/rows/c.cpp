@@ -1,5 +1,6 @@
 // Build C: six modes on masks 0x02 to 0x40, no sensor commands, no "+" case,
-// no sensors screen, reference texts counted from 1, header as build A.
+// no sensors screen, reference texts counted from 1, header as build A,
+// four times rows shown of six, only the extension outputs switch.
 
 #include "rows.h"
 
@@ -44,6 +45,28 @@ const Build &build()
         b.oneModeReported = 0x02;
         b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
+        const QStringList times = {"btnSetDockingTime", "btnSetReClosingTime", "btnSetSafetyStroke",
+                                   "btnSetOpeningTimeSafetyStrip"};
+        const QStringList hiddenTimes = {"btnSetBlackoutTime", "btnSetPreAlarmTime"};
+        b.paramButtons = {
+            {"times, type 0x11", "times", "\x11", times, hiddenTimes},
+            {"times, type 0x18", "times", "\x18", times, hiddenTimes},
+            {"times, type 0xAB 0x08", "times", "\xab\x08", times, hiddenTimes},
+            {"positions", "positions", "\x11", {"btnOpenSlowDist", "btnCloseSlowDist"}, {"btnOpenSensOffDist", "btnCloseSensOffDist"}},
+        };
+        // The hidden rows (62-63, 22) go back with the values read.
+        b.paramEdits = {
+            {"times", "btnSetDockingTime", 25, 1, 30, "btn10n", 20},
+            {"times", "btnSetOpeningTimeSafetyStrip", 23, 1, 3, "btn1p", 4},
+        };
+        const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp"};
+        const QStringList engineer = {"btnTimes", "btnCurrent"};
+        const QStringList never = {"btnDeadman", "btnMode3", "btnSensors", "btnMode3_3", "btnMode4_3"};
+        b.settingsMenu = {{1, service, engineer + never}, {2, service + engineer, never}, {3, service + engineer, never}};
+        b.settingsEntries = {{"btnPositions", "positions"}, {"btnTimes", "times"}, {"btnSetDateTime", "setdatetime"},
+                             {"btnLayout", "layout"}, {"btnSpeed", "speed"}, {"btnCurrent", "current"}, {"btnRamp", "ramp"}};
+        b.deadmanShown = false;
+        b.layoutSwitches = {{"btnNoExtension", "noextension", 3}};
         return b;
     }();
     return c;

@@ -44,6 +44,47 @@ struct AlarmLabels
     bool pirateShown;
 };
 
+// A parameter screen's value buttons seen by an Admin while the held record
+// reports the controller type `type` (bytes 0 and 1).
+struct ParamButtons
+{
+    const char *name;
+    const char *screen;
+    QByteArray type;
+    QStringList shown;
+    QStringList hidden; // or not in the form
+};
+
+// One row edited on a parameter screen: its field, the value the controller
+// sent, the dialog's step and the value written back.
+struct ParamEdit
+{
+    const char *screen;
+    const char *button;
+    int byte;
+    int width;
+    int start;
+    const char *step;
+    int written;
+};
+
+// The settings menu's buttons seen and not seen at a login level.
+struct MenuLevel
+{
+    int level;
+    QStringList shown;
+    QStringList hidden; // or not in the form
+};
+
+// A switch of the layout screen: its button, the settings key it keeps and
+// the lowest level that sees it.
+struct LayoutSwitch
+{
+    const char *button;
+    const char *key;
+    int minLevel;
+};
+
 struct Build
 {
     QVector<Record> records;
@@ -59,6 +100,12 @@ struct Build
     quint8 oneModeReported;           // group-0 byte (info byte 10) of exactly one mode
     bool modeRequestWithoutConfig;    // the main door screen asks for mode 1 before a block is held
     bool holdToOpen;                  // the main door screen has the "Open" button
+    QVector<ParamButtons> paramButtons;
+    QVector<ParamEdit> paramEdits;
+    QVector<MenuLevel> settingsMenu;
+    QVector<QPair<QString, QString>> settingsEntries; // menu button -> screen
+    bool deadmanShown;                // to logged-in users
+    QVector<LayoutSwitch> layoutSwitches;
 };
 
 const Build &build();
