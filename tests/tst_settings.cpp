@@ -6,18 +6,21 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-// The layout screen with the settings file it writes, the on-screen
-// keyboard, and the date-and-time screen on the clock's double.  What the
-// settings menu and the layout switches show per level is a rule of each
-// door build (tst_rules).
+// Where the settings menu's buttons lead, the layout screen with the
+// settings file it writes, the on-screen keyboard, and the date-and-time
+// screen on the clock's double.  What the settings menu and the layout
+// switches show per level is a rule of each door build (tst_rules).
 class TestSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void menuLeadsTo_data();
+    void menuLeadsTo();
     void settingsFile_data();
     void settingsFile();
     void keyboard_data();
@@ -46,6 +49,27 @@ void pressInDialog(const QStringList &buttons, const std::function<void(const QS
 }
 
 } // namespace
+
+void TestSettings::menuLeadsTo_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("screen");
+    for (const char *name : {"Positions", "Times", "SetDateTime", "Sensors", "Layout", "Speed", "Current", "Ramp"})
+        QTest::newRow(name) << QStringLiteral("btn") + name << QString::fromLatin1(name).toLower();
+}
+
+void TestSettings::menuLeadsTo()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, screen);
+
+    PanelHarness panel;
+    panel.setLevel(3);
+    panel.segue(QStringLiteral("settings"));
+    QSignalSpy segues(panel.screen(), &BaseFrame::segue);
+    panel.click(button);
+    QCOMPARE(segues.value(0).value(0).toString(), screen);
+}
 
 // Rows: the file before, the taps on the layout screen, the keys pressed on
 // a keyboard that a tap opens, the keys written by back.

@@ -49,19 +49,14 @@ const Build &build()
         QStringList timesNoPin = times;
         timesNoPin.removeOne("btnSetDockingTime");
         b.paramButtons = {
-            {"times, type 0x19", "times", "\x19", times, {}},
-            {"times, type 0x18", "times", "\x18", timesNoPin, {"btnSetDockingTime"}},
-            {"positions", "positions", "\x18", {"btnOpenSlowDist", "btnCloseSlowDist"}, {"btnOpenSensOffDist", "btnCloseSensOffDist"}},
+            {"times", "\x19", times},
+            {"times", "\x18", timesNoPin},
+            {"positions", "\x18", {"btnOpenSlowDist", "btnCloseSlowDist"}},
         };
         b.paramEdits = {{"times", "btnSetOpeningTimeSafetyStrip", 23, 1, 3, "btn1p", 4}};
         const QStringList service = {"btnPositions", "btnSetDateTime", "btnSensors", "btnLayout", "btnSpeed", "btnRamp"};
         const QStringList engineer = {"btnTimes", "btnCurrent"};
-        const QStringList never = {"btnDeadman", "btnMode3_3", "btnMode4_3", "btnMode3"};
-        b.settingsMenu = {{1, service, engineer + never}, {2, service + engineer, never}, {3, service + engineer, never}};
-        b.settingsEntries = {{"btnPositions", "positions"}, {"btnTimes", "times"}, {"btnSetDateTime", "setdatetime"},
-                             {"btnSensors", "sensors"}, {"btnLayout", "layout"}, {"btnSpeed", "speed"},
-                             {"btnCurrent", "current"}, {"btnRamp", "ramp"}};
-        b.deadmanShown = false;
+        b.settingsMenu = {service, service + engineer, service + engineer};
         b.layoutSwitches = {{"btnNoExtension", "noextension", 3}, {"btnNoModes2_6", "nomodes2_6", 1}};
         return b;
     }();

@@ -50,12 +50,11 @@ const Build &build()
         b.holdToOpen = true;
         const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
                                    "btnSetReClosingTime", "btnSetSafetyStroke"};
-        const QStringList noOpeningTime = {"btnSetOpeningTimeSafetyStrip"};
         b.paramButtons = {
-            {"times, type 0x24", "times", "\x24", times, noOpeningTime},
-            {"times, type 0x18", "times", "\x18", times, noOpeningTime},
-            {"times, type 0xAB 0x08", "times", "\xab\x08", times, noOpeningTime},
-            {"positions", "positions", "\x24", {"btnOpenSlowDist", "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"}, {}},
+            {"times", "\x24", times},
+            {"times", "\x18", times},
+            {"times", "\xab\x08", times},
+            {"positions", "\x24", {"btnOpenSlowDist", "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"}},
         };
         b.paramEdits = {
             {"times", "btnSetDockingTime", 25, 1, 30, "btn1p", 31},
@@ -64,11 +63,7 @@ const Build &build()
         };
         const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp", "btnDeadman"};
         const QStringList engineer = {"btnTimes", "btnCurrent"};
-        const QStringList never = {"btnMode3", "btnSensors", "btnMode3_3", "btnMode4_3"};
-        b.settingsMenu = {{1, service, engineer + never}, {2, service + engineer, never}, {3, service + engineer, never}};
-        b.settingsEntries = {{"btnPositions", "positions"}, {"btnTimes", "times"}, {"btnSetDateTime", "setdatetime"},
-                             {"btnLayout", "layout"}, {"btnSpeed", "speed"}, {"btnCurrent", "current"}, {"btnRamp", "ramp"}};
-        b.deadmanShown = true;
+        b.settingsMenu = {service, service + engineer, service + engineer};
         b.layoutSwitches = {};
         return b;
     }();

@@ -47,12 +47,11 @@ const Build &build()
         b.holdToOpen = true;
         const QStringList times = {"btnSetDockingTime", "btnSetReClosingTime", "btnSetSafetyStroke",
                                    "btnSetOpeningTimeSafetyStrip"};
-        const QStringList hiddenTimes = {"btnSetBlackoutTime", "btnSetPreAlarmTime"};
         b.paramButtons = {
-            {"times, type 0x11", "times", "\x11", times, hiddenTimes},
-            {"times, type 0x18", "times", "\x18", times, hiddenTimes},
-            {"times, type 0xAB 0x08", "times", "\xab\x08", times, hiddenTimes},
-            {"positions", "positions", "\x11", {"btnOpenSlowDist", "btnCloseSlowDist"}, {"btnOpenSensOffDist", "btnCloseSensOffDist"}},
+            {"times", "\x11", times},
+            {"times", "\x18", times},
+            {"times", "\xab\x08", times},
+            {"positions", "\x11", {"btnOpenSlowDist", "btnCloseSlowDist"}},
         };
         // The hidden rows (62-63, 22) go back with the values read.
         b.paramEdits = {
@@ -61,11 +60,7 @@ const Build &build()
         };
         const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp"};
         const QStringList engineer = {"btnTimes", "btnCurrent"};
-        const QStringList never = {"btnDeadman", "btnMode3", "btnSensors", "btnMode3_3", "btnMode4_3"};
-        b.settingsMenu = {{1, service, engineer + never}, {2, service + engineer, never}, {3, service + engineer, never}};
-        b.settingsEntries = {{"btnPositions", "positions"}, {"btnTimes", "times"}, {"btnSetDateTime", "setdatetime"},
-                             {"btnLayout", "layout"}, {"btnSpeed", "speed"}, {"btnCurrent", "current"}, {"btnRamp", "ramp"}};
-        b.deadmanShown = false;
+        b.settingsMenu = {service, service + engineer, service + engineer};
         b.layoutSwitches = {{"btnNoExtension", "noextension", 3}};
         return b;
     }();

@@ -44,15 +44,13 @@ struct AlarmLabels
     bool pirateShown;
 };
 
-// A parameter screen's value buttons seen by an Admin while the held record
-// reports the controller type `type` (bytes 0 and 1).
+// A parameter screen's value buttons that an Admin sees while the held
+// record reports the controller type `type` (bytes 0 and 1).
 struct ParamButtons
 {
-    const char *name;
     const char *screen;
     QByteArray type;
     QStringList shown;
-    QStringList hidden; // or not in the form
 };
 
 // One row edited on a parameter screen: its field, the value the controller
@@ -66,14 +64,6 @@ struct ParamEdit
     int start;
     const char *step;
     int written;
-};
-
-// The settings menu's buttons seen and not seen at a login level.
-struct MenuLevel
-{
-    int level;
-    QStringList shown;
-    QStringList hidden; // or not in the form
 };
 
 // A switch of the layout screen: its button, the settings key it keeps and
@@ -102,9 +92,7 @@ struct Build
     bool holdToOpen;                  // the main door screen has the "Open" button
     QVector<ParamButtons> paramButtons;
     QVector<ParamEdit> paramEdits;
-    QVector<MenuLevel> settingsMenu;
-    QVector<QPair<QString, QString>> settingsEntries; // menu button -> screen
-    bool deadmanShown;                // to logged-in users
+    QVector<QStringList> settingsMenu; // buttons seen at levels 1, 2, 3
     QVector<LayoutSwitch> layoutSwitches;
 };
 
