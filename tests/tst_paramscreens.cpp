@@ -142,7 +142,6 @@ void TestParamScreens::rules_data()
     QTest::newRow("close current, Service") << "current" << plain << 1 << "btnSetCurrent" << true << false;
     QTest::newRow("close current, Engineer") << "current" << plain << 2 << "btnSetCurrent" << true << true;
     QTest::newRow("open current, logged out") << "current" << plain << 0 << "btnSetCurrent_2" << true << true;
-    QTest::newRow("open sensor off") << "positions" << plain << 3 << "btnOpenSensOffDist" << false << false;
 }
 
 void TestParamScreens::rules()

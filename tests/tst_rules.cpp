@@ -5,11 +5,13 @@
 #include "frames.h"
 #include "iopage.h"
 #include "mainwindow.h"
+#include "modaldriver.h"
 #include "panelharness.h"
 #include "rows/rows.h"
 #include "worker.h"
 
 #include <QLabel>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -66,7 +68,16 @@ bool lime(QWidget *w)
     return w->styleSheet().contains(QLatin1String("background-color: lime"));
 }
 
+// A widget of the showing screen that the form may lack.
+bool seen(PanelHarness &panel, const QString &name)
+{
+    auto *widget = panel.widget<QWidget>(name);
+    return widget && widget->isVisible();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Rows::ParamEdit)
 
 class TestRules : public QObject
 {
@@ -98,6 +109,12 @@ private slots:
     void ioPageTurnsKeepOneHistoryEntry();
     void extensionOutputRelabel_data();
     void extensionOutputRelabel();
+    void paramButtons_data();
+    void paramButtons();
+    void paramWriteBack_data();
+    void paramWriteBack();
+    void settingsMenu();
+    void layoutSwitches();
 };
 
 void TestRules::recordAcceptance_data()
@@ -456,6 +473,131 @@ void TestRules::extensionOutputRelabel()
     door.info = Frames::info();
     door.info.replace(0, lead.size(), lead);
     QCOMPARE(Out0_1::relabel.appliesTo(door), relabelled);
+}
+
+void TestRules::paramButtons_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QStringList>("shown");
+    for (const Rows::ParamButtons &row : rows().paramButtons)
+        QTest::addRow("%s, type %s", row.screen, row.type.toHex(' ').constData()) << row.screen << row.type << row.shown;
+}
+
+// The record is put straight into the door state: a build may not take a
+// record of that controller type from the line at all.
+void TestRules::paramButtons()
+{
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, type);
+    QFETCH(QStringList, shown);
+
+    PanelHarness panel;
+    panel.screen()->doorControl->info = ownInfo().replace(0, type.size(), type);
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(screen);
+    const QStringList all = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime", "btnSetReClosingTime",
+                             "btnSetSafetyStroke", "btnSetOpeningTimeSafetyStrip", "btnOpenSlowDist",
+                             "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"};
+    for (const QString &name : all)
+        QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(name));
+}
+
+void TestRules::paramWriteBack_data()
+{
+    QTest::addColumn<Rows::ParamEdit>("edit");
+    for (const Rows::ParamEdit &row : rows().paramEdits)
+        QTest::addRow("%s %s", row.screen, row.button) << row;
+}
+
+// Back sends the block with that row's bytes changed and every other byte,
+// hidden rows' included, as the controller sent it.
+void TestRules::paramWriteBack()
+{
+    QFETCH(Rows::ParamEdit, edit);
+
+    QByteArray block = Frames::config();
+    for (int at = 20; at < 100; ++at)
+        block[at] = static_cast<char>(at * 7 + 1);
+    const auto setField = [&block, &edit](int value) {
+        for (int i = 0; i < edit.width; ++i)
+            block[edit.byte + i] = static_cast<char>(value >> (8 * i));
+    };
+    setField(edit.start);
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(edit.screen);
+    panel.send('v', block);
+    panel.send('i', ownInfo());
+    panel.written();
+
+    ModalDriver driver({edit.step, "btnEnter"}, &panel.window());
+    panel.click(edit.button);
+    QVERIFY(driver.done());
+    panel.click("btnBack");
+    setField(edit.written);
+    QCOMPARE(hexOf(panel.poll()), hexOf(panelFrame('W', block)));
+}
+
+// Each level's buttons; a logout leaves the menu at once.  "Deadman", where
+// shown, sends command 3; shown or not, it is lit while the controller
+// reports the deadman function on.
+void TestRules::settingsMenu()
+{
+    const QStringList all = {"btnPositions", "btnTimes", "btnSetDateTime", "btnSensors", "btnMode3", "btnLayout",
+                             "btnSpeed", "btnCurrent", "btnRamp", "btnDeadman", "btnMode3_3", "btnMode4_3"};
+    for (int level = BaseFrame::LevelService; level <= BaseFrame::LevelAdmin; ++level) {
+        const QStringList &shown = rows().settingsMenu.at(level - 1);
+        PanelHarness panel;
+        panel.segue("utilities");
+        panel.setLevel(level);
+        panel.segue("settings");
+        for (const QString &name : all)
+            QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(QStringLiteral("%1 %2").arg(level).arg(name)));
+
+        panel.send('i', ownInfo({{27, 0x01}}));
+        QVERIFY(panel.button("btnDeadman")->styleSheet().contains("lime"));
+        panel.send('i', ownInfo());
+        QVERIFY(!panel.button("btnDeadman")->styleSheet().contains("lime"));
+        panel.written();
+        if (shown.contains("btnDeadman")) {
+            panel.click("btnDeadman");
+            QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 44 CB")));
+        }
+        panel.setLevel(0);
+        QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
+    }
+}
+
+// Each level sees the switches of its rows and flips those it sees: back
+// writes the key each keeps, while a key without a switch stays in the file
+// as it was.
+void TestRules::layoutSwitches()
+{
+    for (int level = BaseFrame::LevelService; level <= BaseFrame::LevelAdmin; ++level) {
+        PanelHarness panel("[General]\nnoextension=true\nnomodes2_6=true\n");
+        panel.setLevel(level);
+        panel.segue("layout");
+        QStringList flipped;
+        for (const char *button : {"btnNoExtension", "btnNoModes2_6"}) {
+            bool shown = false;
+            for (const Rows::LayoutSwitch &row : rows().layoutSwitches)
+                shown = shown || (QLatin1String(row.button) == QLatin1String(button) && level >= row.minLevel);
+            QVERIFY2(seen(panel, button) == shown, button);
+        }
+        for (const Rows::LayoutSwitch &row : rows().layoutSwitches) {
+            if (seen(panel, row.button)) {
+                panel.click(row.button);
+                flipped << row.key;
+            }
+        }
+        panel.click("btnBack");
+
+        QSettings file(panel.workingDirectory() + QStringLiteral("/kelvaron.ini"), QSettings::IniFormat);
+        QCOMPARE(file.allKeys().size(), 5); // with the names and the layout
+        for (const QString key : {"noextension", "nomodes2_6"})
+            QVERIFY2(file.value(key).toBool() == !flipped.contains(key), qPrintable(key));
+    }
 }
 
 QTEST_MAIN(TestRules)

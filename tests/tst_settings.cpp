@@ -10,15 +10,15 @@
 #include <QTest>
 #include <QTimer>
 
-// The settings menu, the layout screen with the settings file it writes,
-// the on-screen keyboard, and the date-and-time screen on the clock's double.
+// Where the settings menu's buttons lead, the layout screen with the
+// settings file it writes, the on-screen keyboard, and the date-and-time
+// screen on the clock's double.  What the settings menu and the layout
+// switches show per level is a rule of each door build (tst_rules).
 class TestSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void levelRules_data();
-    void levelRules();
     void menuLeadsTo_data();
     void menuLeadsTo();
     void settingsFile_data();
@@ -49,40 +49,6 @@ void pressInDialog(const QStringList &buttons, const std::function<void(const QS
 }
 
 } // namespace
-
-void TestSettings::levelRules_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("hidden");
-
-    const QStringList service = {"btnPositions", "btnSetDateTime", "btnSensors", "btnLayout", "btnSpeed", "btnRamp"};
-    const QStringList engineer = {"btnTimes", "btnCurrent"};
-    const QStringList never = {"btnDeadman", "btnMode3_3", "btnMode4_3", "lblFire"};
-    QTest::newRow("settings, Service") << "settings" << 1 << service << engineer + never;
-    QTest::newRow("settings, Engineer") << "settings" << 2 << service + engineer << never;
-    QTest::newRow("layout, Engineer") << "layout" << 2 << QStringList{"btnNoModes2_6"} << QStringList{"btnNoExtension", "lblFire"};
-    QTest::newRow("layout, Admin") << "layout" << 3 << QStringList{"btnNoModes2_6", "btnNoExtension"} << QStringList{};
-}
-
-// A logout leaves the settings menu at once; the layout screen stays.
-void TestSettings::levelRules()
-{
-    QFETCH(QString, screen);
-    QFETCH(int, level);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, hidden);
-
-    PanelHarness panel;
-    panel.segue(QStringLiteral("utilities"));
-    panel.setLevel(level);
-    panel.segue(screen);
-    for (const QString &name : shown + hidden)
-        QVERIFY2(panel.widget<QWidget>(name)->isVisible() == shown.contains(name), qPrintable(name));
-    panel.setLevel(0);
-    QCOMPARE(panel.screenName(), screen == QLatin1String("settings") ? QStringLiteral("utilities") : screen);
-}
 
 void TestSettings::menuLeadsTo_data()
 {

@@ -44,6 +44,20 @@ const Build &build()
         b.oneModeReported = 0x02;
         b.modeRequestWithoutConfig = false;
         b.holdToOpen = false;
+        const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
+                                   "btnSetReClosingTime", "btnSetSafetyStroke", "btnSetOpeningTimeSafetyStrip"};
+        QStringList timesNoPin = times;
+        timesNoPin.removeOne("btnSetDockingTime");
+        b.paramButtons = {
+            {"times", "\x19", times},
+            {"times", "\x18", timesNoPin},
+            {"positions", "\x18", {"btnOpenSlowDist", "btnCloseSlowDist"}},
+        };
+        b.paramEdits = {{"times", "btnSetOpeningTimeSafetyStrip", 23, 1, 3, "btn1p", 4}};
+        const QStringList service = {"btnPositions", "btnSetDateTime", "btnSensors", "btnLayout", "btnSpeed", "btnRamp"};
+        const QStringList engineer = {"btnTimes", "btnCurrent"};
+        b.settingsMenu = {service, service + engineer, service + engineer};
+        b.layoutSwitches = {{"btnNoExtension", "noextension", 3}, {"btnNoModes2_6", "nomodes2_6", 1}};
         return b;
     }();
     return a;

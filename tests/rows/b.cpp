@@ -1,5 +1,6 @@
 // Build B: four modes, no sensor commands, no "+" case, no sensors screen,
-// "Seaworthy", fire and pirate from main I/O bits 5 and 9, "VEK Info".
+// "Seaworthy", fire and pirate from main I/O bits 5 and 9, "VEK Info", five
+// times and four positions rows, "Deadman", a layout screen without switches.
 
 #include "rows.h"
 
@@ -47,6 +48,23 @@ const Build &build()
         b.oneModeReported = 0x08;
         b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
+        const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
+                                   "btnSetReClosingTime", "btnSetSafetyStroke"};
+        b.paramButtons = {
+            {"times", "\x24", times},
+            {"times", "\x18", times},
+            {"times", "\xab\x08", times},
+            {"positions", "\x24", {"btnOpenSlowDist", "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"}},
+        };
+        b.paramEdits = {
+            {"times", "btnSetDockingTime", 25, 1, 30, "btn1p", 31},
+            {"times", "btnSetPreAlarmTime", 22, 1, 20, "btn10p", 40},
+            {"positions", "btnOpenSensOffDist", 76, 2, 300, "btn10p", 400},
+        };
+        const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp", "btnDeadman"};
+        const QStringList engineer = {"btnTimes", "btnCurrent"};
+        b.settingsMenu = {service, service + engineer, service + engineer};
+        b.layoutSwitches = {};
         return b;
     }();
     return b;

@@ -1,5 +1,6 @@
 // Build C: six modes on masks 0x02 to 0x40, no sensor commands, no "+" case,
-// no sensors screen, reference texts counted from 1, header as build A.
+// no sensors screen, reference texts counted from 1, header as build A,
+// four times rows shown of six, only the extension outputs switch.
 
 #include "rows.h"
 
@@ -44,6 +45,23 @@ const Build &build()
         b.oneModeReported = 0x02;
         b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
+        const QStringList times = {"btnSetDockingTime", "btnSetReClosingTime", "btnSetSafetyStroke",
+                                   "btnSetOpeningTimeSafetyStrip"};
+        b.paramButtons = {
+            {"times", "\x11", times},
+            {"times", "\x18", times},
+            {"times", "\xab\x08", times},
+            {"positions", "\x11", {"btnOpenSlowDist", "btnCloseSlowDist"}},
+        };
+        // The hidden rows (62-63, 22) go back with the values read.
+        b.paramEdits = {
+            {"times", "btnSetDockingTime", 25, 1, 30, "btn10n", 20},
+            {"times", "btnSetOpeningTimeSafetyStrip", 23, 1, 3, "btn1p", 4},
+        };
+        const QStringList service = {"btnPositions", "btnSetDateTime", "btnLayout", "btnSpeed", "btnRamp"};
+        const QStringList engineer = {"btnTimes", "btnCurrent"};
+        b.settingsMenu = {service, service + engineer, service + engineer};
+        b.layoutSwitches = {{"btnNoExtension", "noextension", 3}};
         return b;
     }();
     return c;

@@ -44,6 +44,37 @@ struct AlarmLabels
     bool pirateShown;
 };
 
+// A parameter screen's value buttons that an Admin sees while the held
+// record reports the controller type `type` (bytes 0 and 1).
+struct ParamButtons
+{
+    const char *screen;
+    QByteArray type;
+    QStringList shown;
+};
+
+// One row edited on a parameter screen: its field, the value the controller
+// sent, the dialog's step and the value written back.
+struct ParamEdit
+{
+    const char *screen;
+    const char *button;
+    int byte;
+    int width;
+    int start;
+    const char *step;
+    int written;
+};
+
+// A switch of the layout screen: its button, the settings key it keeps and
+// the lowest level that sees it.
+struct LayoutSwitch
+{
+    const char *button;
+    const char *key;
+    int minLevel;
+};
+
 struct Build
 {
     QVector<Record> records;
@@ -59,6 +90,10 @@ struct Build
     quint8 oneModeReported;           // group-0 byte (info byte 10) of exactly one mode
     bool modeRequestWithoutConfig;    // the main door screen asks for mode 1 before a block is held
     bool holdToOpen;                  // the main door screen has the "Open" button
+    QVector<ParamButtons> paramButtons;
+    QVector<ParamEdit> paramEdits;
+    QVector<QStringList> settingsMenu; // buttons seen at levels 1, 2, 3
+    QVector<LayoutSwitch> layoutSwitches;
 };
 
 const Build &build();

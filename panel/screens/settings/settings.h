@@ -13,13 +13,13 @@ class Settings;
 }
 
 // The settings menu: the way to the parameter screens, the date and time,
-// the header layout and the sensors, for logged-in users only.  At level 0
-// it leaves itself at once.
+// the header layout and, where a build has it, the sensors screen, for
+// logged-in users only.  At level 0 it leaves itself at once.
 //
 // Which button leads where, and from which level, is each door build's own
 // table; a build without a screen leaves its button out of the form and the
-// table.  The Deadman button shows to logged-in users unless the build's
-// form has it disabled.
+// table.  Whether logged-in users see the Deadman button is the build's own
+// fact too; a form that builds it disabled hides it whatever that says.
 class Settings : public BaseFrame
 {
     Q_OBJECT
@@ -42,8 +42,10 @@ private slots:
     void on_btnDeadman_clicked();
 
 private:
-    // Per door build: the menu's entries.
+    // Per door build: the menu's entries, and whether logged-in users see
+    // the Deadman button.
     static const QVector<Entry> entries;
+    static const bool deadmanForUsers;
 
     Ui::Settings *ui;
     // The form's entry buttons with the level each needs.
