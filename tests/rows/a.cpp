@@ -42,7 +42,6 @@ const Build &build()
         b.vekInfoShown = false;
         b.buildDate = "11.08.2022";
         b.oneModeReported = 0x02;
-        b.modeRequestWithoutConfig = false;
         b.holdToOpen = false;
         const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
                                    "btnSetReClosingTime", "btnSetSafetyStroke", "btnSetOpeningTimeSafetyStrip"};

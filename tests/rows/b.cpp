@@ -46,7 +46,6 @@ const Build &build()
         b.vekInfoShown = true;
         b.buildDate = "24.04.2022";
         b.oneModeReported = 0x08;
-        b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
         const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
                                    "btnSetReClosingTime", "btnSetSafetyStroke"};

@@ -43,7 +43,6 @@ const Build &build()
         b.vekInfoShown = false;
         b.buildDate = "24.04.2022";
         b.oneModeReported = 0x02;
-        b.modeRequestWithoutConfig = false;
         b.holdToOpen = true;
         const QStringList times = {"btnSetDockingTime", "btnSetReClosingTime", "btnSetSafetyStroke",
                                    "btnSetOpeningTimeSafetyStrip"};

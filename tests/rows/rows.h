@@ -88,7 +88,6 @@ struct Build
     bool vekInfoShown;                // "VEK Info" on the utilities menu at level 0
     QString buildDate;
     quint8 oneModeReported;           // group-0 byte (info byte 10) of exactly one mode
-    bool modeRequestWithoutConfig;    // the main door screen asks for mode 1 before a block is held
     bool holdToOpen;                  // the main door screen has the "Open" button
     QVector<ParamButtons> paramButtons;
     QVector<ParamEdit> paramEdits;
