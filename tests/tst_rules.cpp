@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
@@ -75,8 +74,30 @@ bool seen(PanelHarness &panel, const QString &name)
     return widget && widget->isVisible();
 }
 
+// One row per entry of a build's table, in the column "row", tagged by `tag`.
+template <typename T, typename Tag>
+void tableRows(const QVector<T> &table, Tag tag)
+{
+    QTest::addColumn<T>("row");
+    for (const T &row : table)
+        QTest::newRow(qPrintable(tag(row))) << row;
+}
+
+QString nameOf(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
 } // namespace
 
+Q_DECLARE_METATYPE(Rows::Record)
+Q_DECLARE_METATYPE(Rows::Status)
+Q_DECLARE_METATYPE(Rows::AlarmLabels)
+Q_DECLARE_METATYPE(Rows::IoMenu)
+Q_DECLARE_METATYPE(Rows::IoPageButtons)
+Q_DECLARE_METATYPE(Rows::IoLamp)
+Q_DECLARE_METATYPE(Rows::IoTurns)
+Q_DECLARE_METATYPE(Rows::ParamButtons)
 Q_DECLARE_METATYPE(Rows::ParamEdit)
 
 class TestRules : public QObject
@@ -93,7 +114,6 @@ private slots:
     void commandTable_data();
     void commandTable();
     void plus();
-    void screenStack();
     void alarmLabels_data();
     void alarmLabels();
     void utilitiesAndBuildDate();
@@ -119,87 +139,67 @@ private slots:
 
 void TestRules::recordAcceptance_data()
 {
-    QTest::addColumn<QByteArray>("lead");
-    QTest::addColumn<bool>("accepted");
-    for (const Rows::Record &row : rows().records)
-        QTest::newRow(row.name) << row.lead << row.accepted;
+    tableRows(rows().records, [](const Rows::Record &row) { return nameOf(row.name); });
 }
 
 void TestRules::recordAcceptance()
 {
-    QFETCH(QByteArray, lead);
-    QFETCH(bool, accepted);
-
+    QFETCH(Rows::Record, row);
     DoorControl door;
     QByteArray record = Frames::info({{3, 0x02}, {5, 0x20}});
-    record.replace(0, lead.size(), lead);
+    record.replace(0, row.lead.size(), row.lead);
     door.setInfo(record);
-    QCOMPARE(door.info == record, accepted);
-    QCOMPARE(door.events.size(), accepted ? 1 : 0); // the safety stop, only when taken
+    QCOMPARE(door.info == record, row.accepted);
+    QCOMPARE(door.events.size(), row.accepted ? 1 : 0); // the safety stop, only when taken
 }
 
 void TestRules::statusText_data()
 {
-    QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<bool>("configHeld");
-    QTest::addColumn<QString>("text");
-    for (const Rows::Status &row : rows().statusTexts)
-        QTest::newRow(row.name) << ownInfo(row.bytes) << row.configHeld << row.text;
+    tableRows(rows().statusTexts, [](const Rows::Status &row) { return nameOf(row.name); });
 }
 
 void TestRules::statusText()
 {
-    QFETCH(QByteArray, record);
-    QFETCH(bool, configHeld);
-    QFETCH(QString, text);
-
+    QFETCH(Rows::Status, row);
     DoorControl door;
-    if (configHeld)
+    if (row.configHeld)
         door.setConfig(Frames::config());
-    door.setInfo(record);
-    QCOMPARE(door.info, record);
-    QCOMPARE(door.statusText(), text);
+    door.setInfo(ownInfo(row.bytes));
+    QCOMPARE(door.info, ownInfo(row.bytes));
+    QCOMPARE(door.statusText(), row.text);
 }
 
 void TestRules::modeMask_data()
 {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("mask");
-    for (const auto &row : rows().modeMasks)
-        QTest::addRow("mode %d", row.first) << row.first << int(row.second);
+    tableRows(rows().modeMasks, [](const QPair<int, quint8> &row) { return QStringLiteral("mode %1").arg(row.first); });
 }
 
 void TestRules::modeMask()
 {
-    QFETCH(int, mode);
-    QFETCH(int, mask);
-
+    using Mask = QPair<int, quint8>;
+    QFETCH(Mask, row);
     PanelHarness panel;
     panel.poll();
-    panel.window().changeMode(mode);
-    QCOMPARE(hexOf(panel.poll()), hexOf(modeSwitch(static_cast<quint8>(mask))));
+    panel.window().changeMode(row.first);
+    QCOMPARE(hexOf(panel.poll()), hexOf(modeSwitch(row.second)));
 }
 
 void TestRules::commandTable_data()
 {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QByteArray>("frame");
-    for (const auto &row : rows().commands)
-        QTest::addRow("%d", row.first) << row.first << row.second;
+    tableRows(rows().commands, [](const QPair<int, QByteArray> &row) { return QString::number(row.first); });
 }
 
 // A code outside the table leaves a waiting request as it is.
 void TestRules::commandTable()
 {
-    QFETCH(int, code);
-    QFETCH(QByteArray, frame);
-
+    using Command = QPair<int, QByteArray>;
+    QFETCH(Command, row);
     PanelHarness panel;
     const QByteArray waiting = modeSwitch(0x01);
-    if (frame.isEmpty())
+    if (row.second.isEmpty())
         panel.worker().sendModeSwitch(waiting.mid(3, 4));
-    panel.worker().sendCommand(static_cast<quint8>(code));
-    QCOMPARE(hexOf(panel.poll()), hexOf(frame.isEmpty() ? waiting : frame));
+    panel.worker().sendCommand(static_cast<quint8>(row.first));
+    QCOMPARE(hexOf(panel.poll()), hexOf(row.second.isEmpty() ? waiting : row.second));
 }
 
 void TestRules::plus()
@@ -214,35 +214,16 @@ void TestRules::plus()
     QCOMPARE(hexOf(panel.poll()), hexOf(released ? QByteArray() : request));
 }
 
-void TestRules::screenStack()
-{
-    PanelHarness panel;
-    auto *stack = panel.window().findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
-    QStringList names;
-    for (int i = 0; i < stack->count(); ++i)
-        names << stack->widget(i)->objectName();
-    QCOMPARE(names, rows().screens);
-}
-
 void TestRules::alarmLabels_data()
 {
-    QTest::addColumn<QVector<int>>("bits");
-    QTest::addColumn<bool>("fireShown");
-    QTest::addColumn<bool>("fireBlinks");
-    QTest::addColumn<bool>("pirateShown");
-    for (const Rows::AlarmLabels &row : rows().alarmLabels)
-        QTest::newRow(row.name) << row.mainIoBits << row.fireShown << row.fireBlinks << row.pirateShown;
+    tableRows(rows().alarmLabels, [](const Rows::AlarmLabels &row) { return nameOf(row.name); });
 }
 
 void TestRules::alarmLabels()
 {
-    QFETCH(QVector<int>, bits);
-    QFETCH(bool, fireShown);
-    QFETCH(bool, fireBlinks);
-    QFETCH(bool, pirateShown);
-
+    QFETCH(Rows::AlarmLabels, row);
     quint32 word = 0x1800; // both supplies good
-    for (int bit : bits)
+    for (int bit : row.mainIoBits)
         word |= 1u << bit;
     PanelHarness panel;
     panel.send('v', Frames::config());
@@ -250,13 +231,12 @@ void TestRules::alarmLabels()
     for (const QString &screen : {QStringLiteral("standard"), QStringLiteral("utilities")}) {
         panel.segue(screen);
         auto *fire = panel.widget<QLabel>("lblFire");
-        QCOMPARE(fire->isVisible(), fireShown);
-        QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), pirateShown);
-
+        QCOMPARE(fire->isVisible(), row.fireShown);
+        QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), row.pirateShown);
         panel.window().blinkEvent();
         const QString first = fire->styleSheet();
         panel.window().blinkEvent();
-        QCOMPARE(fire->styleSheet() != first, fireBlinks);
+        QCOMPARE(fire->styleSheet() != first, row.fireBlinks);
     }
 }
 
@@ -326,21 +306,14 @@ void TestRules::openHeldToOpen()
 
 void TestRules::ioMenu_data()
 {
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<bool>("outputsNext");
-    for (const Rows::IoMenu &row : Rows::io().menu)
-        QTest::newRow(row.name) << row.settings << row.entries << row.outputsNext;
+    tableRows(Rows::io().menu, [](const Rows::IoMenu &row) { return nameOf(row.name); });
 }
 
 // The menu's entries, and "next part" on the main outputs, under "noextension".
 void TestRules::ioMenu()
 {
-    QFETCH(QByteArray, settings);
-    QFETCH(QStringList, entries);
-    QFETCH(bool, outputsNext);
-
-    PanelHarness panel(settings);
+    QFETCH(Rows::IoMenu, row);
+    PanelHarness panel(row.settings);
     panel.segue("io");
     QStringList shown;
     for (const char *name : {"btnTimes", "btnPositions", "btnSetDateTime", "btnSetDateTime_2", "btnMode3_3",
@@ -348,173 +321,142 @@ void TestRules::ioMenu()
         if (panel.button(name)->isVisible())
             shown << panel.button(name)->text();
     }
-    QCOMPARE(shown, entries);
+    QCOMPARE(shown, row.entries);
     panel.click("btnMode3_3");
-    QCOMPARE(panel.button("btnNext")->isVisible(), outputsNext);
+    QCOMPARE(panel.button("btnNext")->isVisible(), row.outputsNext);
 }
 
 void TestRules::ioPage_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<bool>("previous");
-    QTest::addColumn<bool>("next");
-    for (const Rows::IoPageButtons &row : Rows::io().pages)
-        QTest::newRow(row.page) << row.page << row.previous << row.next;
+    tableRows(Rows::io().pages, [](const Rows::IoPageButtons &row) { return nameOf(row.page); });
 }
 
 // A page shows the rows it has lamps for, and its page buttons.
 void TestRules::ioPage()
 {
-    QFETCH(QString, page);
-    QFETCH(bool, previous);
-    QFETCH(bool, next);
-
+    QFETCH(Rows::IoPageButtons, row);
     PanelHarness panel;
-    panel.segue(page);
+    panel.segue(row.page);
     QVector<int> lamped, shown;
     for (const Rows::IoLamp &lamp : Rows::io().lamps) {
-        if (page == lamp.page && !lamped.contains(lamp.row))
+        if (QLatin1String(row.page) == QLatin1String(lamp.page) && !lamped.contains(lamp.row))
             lamped << lamp.row;
     }
-    for (int row = 0; row < IoPage::RowCount; ++row) {
-        if (panel.widget<QLabel>(QStringLiteral("lbl%1").arg(row))->isVisible())
-            shown << row;
+    for (int n = 0; n < IoPage::RowCount; ++n) {
+        if (panel.widget<QLabel>(QStringLiteral("lbl%1").arg(n))->isVisible())
+            shown << n;
     }
     std::sort(lamped.begin(), lamped.end());
     QCOMPARE(shown, lamped);
-    QCOMPARE(panel.button("btnPrev")->isVisible(), previous);
-    QCOMPARE(panel.button("btnNext")->isVisible(), next);
+    QCOMPARE(panel.button("btnPrev")->isVisible(), row.previous);
+    QCOMPARE(panel.button("btnNext")->isVisible(), row.next);
 }
 
 void TestRules::ioRowFollowsItsBit_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("bit");
-    for (const Rows::IoLamp &lamp : Rows::io().lamps) {
-        QTest::addRow("%s row %d, group %d bit %d", lamp.page, lamp.row + 1, lamp.group, lamp.bit)
-            << QString(lamp.page) << lamp.row << lamp.group << lamp.bit;
-    }
+    tableRows(Rows::io().lamps, [](const Rows::IoLamp &lamp) {
+        return QStringLiteral("%1 row %2, group %3 bit %4").arg(lamp.page).arg(lamp.row + 1).arg(lamp.group).arg(lamp.bit);
+    });
 }
 
 // Lit at the configured active level, not at the other, never without a
 // configuration block; bits 16 to 31 of a group are active when set.
 void TestRules::ioRowFollowsItsBit()
 {
-    QFETCH(QString, page);
-    QFETCH(int, row);
-    QFETCH(int, group);
-    QFETCH(int, bit);
-
+    QFETCH(Rows::IoLamp, row);
     PanelHarness panel;
-    panel.segue(page);
-    const auto lit = [&] { return lime(panel.widget<QLabel>(QStringLiteral("lbl%1").arg(row))); };
+    panel.segue(row.page);
+    const auto lit = [&] { return lime(panel.widget<QLabel>(QStringLiteral("lbl%1").arg(row.row))); };
     for (bool value : {true, false}) {
-        panel.send('i', ioRecord(group, 1, bit, value));
+        panel.send('i', ioRecord(row.group, 1, row.bit, value));
         QVERIFY(!lit());
     }
     for (int level : {1, 0}) {
-        panel.send('v', ioLevels(group, level));
-        const bool active = level || (group > 0 && bit >= 16);
-        panel.send('i', ioRecord(group, level, bit, active));
+        panel.send('v', ioLevels(row.group, level));
+        const bool active = level || (row.group > 0 && row.bit >= 16);
+        panel.send('i', ioRecord(row.group, level, row.bit, active));
         QVERIFY2(lit(), qPrintable(QStringLiteral("level %1").arg(level)));
-        panel.send('i', ioRecord(group, level, bit, !active));
+        panel.send('i', ioRecord(row.group, level, row.bit, !active));
         QVERIFY2(!lit(), qPrintable(QStringLiteral("level %1").arg(level)));
     }
 }
 
 void TestRules::ioPageTurnsKeepOneHistoryEntry_data()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("page");
-    for (const Rows::IoTurns &row : Rows::io().turns)
-        QTest::newRow(row.name) << row.steps << row.page;
+    tableRows(Rows::io().turns, [](const Rows::IoTurns &row) { return nameOf(row.name); });
 }
 
 // Page turns are in place: "<-- back" returns to the I/O menu.
 void TestRules::ioPageTurnsKeepOneHistoryEntry()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, page);
-
+    QFETCH(Rows::IoTurns, row);
     PanelHarness panel;
     panel.setLevel(1);
     panel.segue("utilities");
     panel.click("btnService");
     panel.click("btnIO");
-    for (const QString &step : steps) {
+    for (const QString &step : row.steps) {
         if (step.startsWith('>'))
             panel.window().segue(step.mid(1), true);
         else
             panel.click(step);
     }
-    QCOMPARE(panel.window().navigationHistory(), QStringList({"start", "utilities", "service", "io", page}));
+    QCOMPARE(panel.window().navigationHistory(), QStringList({"start", "utilities", "service", "io", row.page}));
     panel.click("btnBack");
     QCOMPARE(panel.screenName(), QString("io"));
 }
 
 void TestRules::extensionOutputRelabel_data()
 {
-    QTest::addColumn<QByteArray>("lead");
-    QTest::addColumn<bool>("relabelled");
-    for (const auto &row : Rows::io().relabels)
-        QTest::newRow(hexOf(row.first)) << row.first << row.second;
+    tableRows(Rows::io().relabels, [](const QPair<QByteArray, bool> &row) { return QString::fromLatin1(hexOf(row.first)); });
 }
 
 // Whether a record held, whichever type the build takes, renames row 5 of
-// the extension outputs (the page's own test has the rest).
+// the extension outputs (tst_service shows the new name).
 void TestRules::extensionOutputRelabel()
 {
-    QFETCH(QByteArray, lead);
-    QFETCH(bool, relabelled);
-
+    using Relabel = QPair<QByteArray, bool>;
+    QFETCH(Relabel, row);
     DoorControl door;
     door.info = Frames::info();
-    door.info.replace(0, lead.size(), lead);
-    QCOMPARE(Out0_1::relabel.appliesTo(door), relabelled);
+    door.info.replace(0, row.first.size(), row.first);
+    QCOMPARE(Out0_1::relabel.appliesTo(door), row.second);
 }
 
 void TestRules::paramButtons_data()
 {
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QStringList>("shown");
-    for (const Rows::ParamButtons &row : rows().paramButtons)
-        QTest::addRow("%s, type %s", row.screen, row.type.toHex(' ').constData()) << row.screen << row.type << row.shown;
+    tableRows(rows().paramButtons, [](const Rows::ParamButtons &row) {
+        return QStringLiteral("%1, type %2").arg(row.screen, QString::fromLatin1(hexOf(row.type)));
+    });
 }
 
 // The record is put straight into the door state: a build may not take a
 // record of that controller type from the line at all.
 void TestRules::paramButtons()
 {
-    QFETCH(QString, screen);
-    QFETCH(QByteArray, type);
-    QFETCH(QStringList, shown);
-
+    QFETCH(Rows::ParamButtons, row);
     PanelHarness panel;
-    panel.screen()->doorControl->info = ownInfo().replace(0, type.size(), type);
+    panel.screen()->doorControl->info = ownInfo().replace(0, row.type.size(), row.type);
     panel.setLevel(BaseFrame::LevelAdmin);
-    panel.segue(screen);
+    panel.segue(row.screen);
     const QStringList all = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime", "btnSetReClosingTime",
                              "btnSetSafetyStroke", "btnSetOpeningTimeSafetyStrip", "btnOpenSlowDist",
                              "btnCloseSlowDist", "btnOpenSensOffDist", "btnCloseSensOffDist"};
     for (const QString &name : all)
-        QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(name));
+        QVERIFY2(seen(panel, name) == row.shown.contains(name), qPrintable(name));
 }
 
 void TestRules::paramWriteBack_data()
 {
-    QTest::addColumn<Rows::ParamEdit>("edit");
-    for (const Rows::ParamEdit &row : rows().paramEdits)
-        QTest::addRow("%s %s", row.screen, row.button) << row;
+    tableRows(rows().paramEdits, [](const Rows::ParamEdit &row) { return QStringLiteral("%1 %2").arg(row.screen, row.button); });
 }
 
 // Back sends the block with that row's bytes changed and every other byte,
 // hidden rows' included, as the controller sent it.
 void TestRules::paramWriteBack()
 {
-    QFETCH(Rows::ParamEdit, edit);
+    QFETCH(Rows::ParamEdit, row);
+    const Rows::ParamEdit &edit = row;
 
     QByteArray block = Frames::config();
     for (int at = 20; at < 100; ++at)

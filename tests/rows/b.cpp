@@ -35,8 +35,6 @@ const Build &build()
         b.commands = sharedCommands();
         b.commands += {{10, {}}, {11, {}}, {12, {}}, {13, {}}};
         b.plusReleasesRequest = false;
-        b.screens = allScreens();
-        b.screens.removeAll("sensors");
         b.alarmLabels = {
             {"none", {}, false, false, false},
             {"bit 5", {5}, true, true, false},

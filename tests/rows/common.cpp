@@ -4,14 +4,6 @@
 
 namespace Rows {
 
-QStringList allScreens()
-{
-    return {"standard", "utilities", "user", "systeminfo", "vekinfo", "settings", "service",
-            "eventlog", "totmann", "times", "positions", "setdatetime", "start", "speed", "current",
-            "ramp", "statistics", "io", "in0_0", "in0_1", "out0_0", "out0_1", "out0_2", "layout",
-            "screensaver", "sensors"};
-}
-
 QVector<QPair<int, QByteArray>> sharedCommands()
 {
     return {

@@ -83,7 +83,6 @@ struct Build
     QVector<QPair<int, quint8>> modeMasks;     // mode -> byte 0 of the mode switch
     QVector<QPair<int, QByteArray>> commands;  // code -> frame; empty: not in the table
     bool plusReleasesRequest;
-    QStringList screens;              // the main window's stack, in order
     QVector<AlarmLabels> alarmLabels;
     bool vekInfoShown;                // "VEK Info" on the utilities menu at level 0
     QString buildDate;
@@ -120,8 +119,7 @@ struct Io
 
 const Io &io();
 
-// The screens every build has, in build A's order, and build A's commands 1 to 8 and 100.
-QStringList allScreens();
+// Build A's commands 1 to 8 and 100, and codes outside every table.
 QVector<QPair<int, QByteArray>> sharedCommands();
 // The bits behind the rows of build A's pages, "in0_0" first, its hidden row 2 too.
 QVector<IoLamp> baseLamps();
