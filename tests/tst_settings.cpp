@@ -91,8 +91,6 @@ void TestSettings::settingsFile_data()
     };
     QTest::newRow("no file") << QByteArray() << QStringList{} << QStringList{} << defaults;
     QTest::newRow("stored layout 5") << QByteArray("[General]\nlayout=5\n") << QStringList{} << QStringList{} << with("layout", 5);
-    QTest::newRow("switches") << QByteArray("[General]\nnoextension=true\n") << QStringList{"btnNoExtension", "btnNoModes2_6"}
-                              << QStringList{} << with("nomodes2_6", true);
     QTest::newRow("ship's name typed") << QByteArray() << QStringList{"btnText", "btnShipsname"}
                                        << QStringList{"btnDelete", "btnCaps", "Q", "btnEnter"} << with("layout", 2, "shipsname", "ShipsnamQ");
     QTest::newRow("typing dropped") << QByteArray() << QStringList{"btnDisabled", "btnDoorname"} << QStringList{"X", "btnBack"}

@@ -15,65 +15,21 @@ namespace Rows {
 
 using Bytes = QVector<QPair<int, quint8>>;
 
-// The leading bytes of an information record and whether the build takes it.
-struct Record
-{
-    const char *name;
-    QByteArray lead;
-    bool accepted;
-};
-
-// The status text of an information record (bytes set over a record the
-// build takes), with or without a configuration block that reads every
-// bit active when set.
-struct Status
-{
-    const char *name;
-    Bytes bytes;
-    bool configHeld;
-    QString text;
-};
-
+// An information record's leading bytes and whether the build takes it.
+struct Record { const char *name; QByteArray lead; bool accepted; };
+// The status text of a record the build takes with `bytes` set, with or
+// without a configuration block that reads every bit active when set.
+struct Status { const char *name; Bytes bytes; bool configHeld; QString text; };
 // The header's alarm labels while the given main I/O bits are active.
-struct AlarmLabels
-{
-    const char *name;
-    QVector<int> mainIoBits;
-    bool fireShown;
-    bool fireBlinks;
-    bool pirateShown;
-};
-
-// A parameter screen's value buttons that an Admin sees while the held
-// record reports the controller type `type` (bytes 0 and 1).
-struct ParamButtons
-{
-    const char *screen;
-    QByteArray type;
-    QStringList shown;
-};
-
-// One row edited on a parameter screen: its field, the value the controller
-// sent, the dialog's step and the value written back.
-struct ParamEdit
-{
-    const char *screen;
-    const char *button;
-    int byte;
-    int width;
-    int start;
-    const char *step;
-    int written;
-};
-
-// A switch of the layout screen: its button, the settings key it keeps and
-// the lowest level that sees it.
-struct LayoutSwitch
-{
-    const char *button;
-    const char *key;
-    int minLevel;
-};
+struct AlarmLabels { const char *name; QVector<int> mainIoBits; bool fireShown, fireBlinks, pirateShown; };
+// The value buttons an Admin sees while the held record reports the
+// controller type `type` (bytes 0 and 1).
+struct ParamButtons { const char *screen; QByteArray type; QStringList shown; };
+// One row edited on a parameter screen: its field (byte, width), the value
+// the controller sent, the dialog's step and the value written back.
+struct ParamEdit { const char *screen; const char *button; int byte, width, start; const char *step; int written; };
+// A layout switch, the settings key it keeps and the lowest level that sees it.
+struct LayoutSwitch { const char *button; const char *key; int minLevel; };
 
 struct Build
 {
