@@ -118,6 +118,8 @@ private slots:
     void alarmLabels();
     void utilitiesAndBuildDate();
     void modeRequestBeforeConfiguration();
+    void modeOneAsked_data();
+    void modeOneAsked();
     void openHeldToOpen();
     void ioMenu_data();
     void ioMenu();
@@ -275,6 +277,30 @@ void TestRules::modeRequestBeforeConfiguration()
     panel.send('i', ownInfo({{10, rows().oneModeReported}}));
     panel.written();
     QCOMPARE(hexOf(panel.poll()), QByteArray());
+}
+
+void TestRules::modeOneAsked_data()
+{
+    tableRows(rows().modeOneAsked, [](const QPair<quint8, bool> &row) { return QString::number(row.first, 16); });
+}
+
+// The main door screen asks for mode 1 unless the record reports exactly one
+// of the build's modes; it shows mode buttons only where the build has them.
+void TestRules::modeOneAsked()
+{
+    using Asked = QPair<quint8, bool>;
+    QFETCH(Asked, row);
+    PanelHarness panel;
+    panel.click("pushButton");
+    panel.send('v', Frames::config());
+    panel.send('i', ownInfo({{10, row.first}}));
+    panel.written();
+    QCOMPARE(hexOf(panel.poll()), row.second ? hexOf(modeSwitch(rows().modeMasks.first().second)) : QByteArray());
+    for (int mode = 1; mode <= 7; ++mode) {
+        const QString name = QStringLiteral("btnMode%1").arg(mode);
+        QVERIFY2(!seen(panel, name) || rows().modeButtons, qPrintable(name));
+    }
+    QVERIFY(seen(panel, "btnMode1") == rows().modeButtons);
 }
 
 void TestRules::openHeldToOpen()

@@ -27,6 +27,8 @@ const Build &build()
         b.buildDate = "11.08.2022";
         b.oneModeReported = 0x02;
         b.holdToOpen = false;
+        b.modeButtons = true;
+        b.modeOneAsked = {{0x01, false}}; // mode 7; tst_standard owns the rest
         const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
                                    "btnSetReClosingTime", "btnSetSafetyStroke", "btnSetOpeningTimeSafetyStrip"};
         QStringList timesNoPin = times;

@@ -45,6 +45,8 @@ const Build &build()
         b.buildDate = "24.04.2022";
         b.oneModeReported = 0x08;
         b.holdToOpen = true;
+        b.modeButtons = true;
+        b.modeOneAsked = {{0x02, true}, {0x01, true}}; // no mode of build B's; tst_standard_b owns the rest
         const QStringList times = {"btnSetBlackoutTime", "btnSetDockingTime", "btnSetPreAlarmTime",
                                    "btnSetReClosingTime", "btnSetSafetyStroke"};
         b.paramButtons = {

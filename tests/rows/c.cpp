@@ -42,6 +42,10 @@ const Build &build()
         b.buildDate = "24.04.2022";
         b.oneModeReported = 0x02;
         b.holdToOpen = true;
+        b.modeButtons = false;
+        // Exactly one of group-0 bits 1 to 6, whatever bits 0 and 7 read.
+        b.modeOneAsked = {{0x02, false}, {0x04, false}, {0x08, false}, {0x10, false}, {0x20, false}, {0x40, false},
+                          {0x00, true}, {0x01, true}, {0x80, true}, {0x03, false}, {0x06, true}, {0x7E, true}};
         const QStringList times = {"btnSetDockingTime", "btnSetReClosingTime", "btnSetSafetyStroke",
                                    "btnSetOpeningTimeSafetyStrip"};
         b.paramButtons = {

@@ -44,6 +44,8 @@ struct Build
     QString buildDate;
     quint8 oneModeReported;           // group-0 byte (info byte 10) of exactly one mode
     bool holdToOpen;                  // the main door screen has the "Open" button
+    bool modeButtons;                 // ... and mode buttons
+    QVector<QPair<quint8, bool>> modeOneAsked; // group-0 byte -> mode 1 asked for
     QVector<ParamButtons> paramButtons;
     QVector<ParamEdit> paramEdits;
     QVector<QStringList> settingsMenu; // buttons seen at levels 1, 2, 3
