@@ -144,8 +144,8 @@ private slots:
     void startButtonLeadsToModeRequest();
     void secondStartExitsAtOnce();
     void serviceEngineerReadsAndResetsCounters();
-    void buildBMainDoorScreen();
-    void buildCMainDoorScreen();
+    void mainDoorScreen_data();
+    void mainDoorScreen();
     void serviceChangesDistance();
 
 private:
@@ -647,12 +647,32 @@ static QString modeSwitch(quint8 mask)
     return QString::fromLatin1(Frames::panel('d', QByteArray(1, char(mask)) + QByteArray(3, '\0')).toHex(' '));
 }
 
-void tst_e2e::buildBMainDoorScreen()
+using Touches = QVector<QPair<QPoint, int>>; // a mode button, the mask it sends
+
+void tst_e2e::mainDoorScreen_data()
 {
-    const QString open = QStringLiteral("21 03 63 4f d6");
-    const quint8 ownType = 0x24;
-    const quint8 normal = 0x08; // group-0 bit 3: mode 1 reported
-    panelExecutable = QStringLiteral(PANEL_B_EXECUTABLE);
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("ownType");
+    QTest::addColumn<int>("foreignType");
+    QTest::addColumn<int>("modeOne"); // group-0 byte reporting mode 1, and the mask that asks for it
+    QTest::addColumn<Touches>("modeButtons");
+    QTest::addColumn<QPoint>("openButton");
+    // Build B: "Permanent Open", then "Pushbutton EXIT ONLY".
+    QTest::newRow("build B") << QStringLiteral(PANEL_B_EXECUTABLE) << 0x24 << 0x18 << 0x08
+                             << Touches{{{40, 250}, 0x10}, {{40, 150}, 0x40}} << QPoint(200, 200);
+    QTest::newRow("build C") << QStringLiteral(PANEL_C_EXECUTABLE) << 0x11 << 0x24 << 0x02 << Touches{} << QPoint(40, 150);
+}
+
+void tst_e2e::mainDoorScreen()
+{
+    QFETCH(QString, program);
+    QFETCH(int, ownType);
+    QFETCH(int, foreignType);
+    QFETCH(int, modeOne);
+    QFETCH(Touches, modeButtons);
+    QFETCH(QPoint, openButton);
+    const QByteArray own = record(quint8(ownType), quint8(modeOne));
+    panelExecutable = program;
     CHECKED(startRig({QStringLiteral("--no-config")}));
     QVERIFY(touch(StartButton));
     CHECKED(expectFrames({})); // no block held: no mode request
@@ -660,74 +680,38 @@ void tst_e2e::buildBMainDoorScreen()
     // The block (exit only allowed), then a record that reports mode 1: it
     // collects the request the block's refresh left.
     CHECKED(feed('v', Frames::config({{34, 0x01}})));
-    CHECKED(feed('i', record(ownType, normal)));
-    QStringList sent{modeSwitch(0x08)};
+    CHECKED(feed('i', own));
+    QStringList sent{modeSwitch(quint8(modeOne))};
     CHECKED(expectFrames(sent));
 
-    // A record of build A's type reporting no mode is dropped.
-    CHECKED(feed('i', record(0x18, 0x00)));
-    CHECKED(feed('i', record(ownType, normal)));
+    // A record of another build's type reporting no mode is dropped.
+    CHECKED(feed('i', record(quint8(foreignType), 0x00)));
+    CHECKED(feed('i', own));
     CHECKED(expectFrames(sent));
 
     // One of its own type reporting none asks for mode 1; a lone "+" does
     // not let the request out, the next record does.
-    CHECKED(feed('i', record(ownType, 0x00)));
+    CHECKED(feed('i', record(quint8(ownType), 0x00)));
     simulator(QStringLiteral("plus"));
     CHECKED(expectFrames(sent));
-    CHECKED(feed('i', record(ownType, normal)));
-    sent << modeSwitch(0x08);
+    CHECKED(feed('i', own));
+    sent << modeSwitch(quint8(modeOne));
     CHECKED(expectFrames(sent));
 
-    // "Permanent Open", then "Pushbutton EXIT ONLY".
-    QVERIFY(touch(QPoint{40, 250}));
-    CHECKED(feed('i', record(ownType, normal)));
-    sent << modeSwitch(0x10);
-    CHECKED(expectFrames(sent));
-    QVERIFY(touch(QPoint{40, 150}));
-    CHECKED(feed('i', record(ownType, normal)));
-    sent << modeSwitch(0x40);
-    CHECKED(expectFrames(sent));
+    for (const auto &button : modeButtons) {
+        QVERIFY(touch(button.first));
+        CHECKED(feed('i', own));
+        sent << modeSwitch(quint8(button.second));
+        CHECKED(expectFrames(sent));
+    }
 
-    // "Open", pressed and held over three records, then let go.
-    QVERIFY(press(QPoint{200, 200}, QStringLiteral("mousedown")));
-    CHECKED(feed('i', record(ownType, normal)));
-    CHECKED(feed('i', record(ownType, normal)));
-    QVERIFY(press(QPoint{200, 200}, QStringLiteral("mouseup")));
-    CHECKED(feed('i', record(ownType, normal)));
-    sent << open;
-    CHECKED(expectFrames(sent));
-}
-
-void tst_e2e::buildCMainDoorScreen()
-{
-    const QString open = QStringLiteral("21 03 63 4f d6");
-    const quint8 ownType = 0x11;
-    const quint8 modeOne = 0x02; // group-0 bit 1
-    panelExecutable = QStringLiteral(PANEL_C_EXECUTABLE);
-    CHECKED(startRig({QStringLiteral("--no-config")}));
-    QVERIFY(touch(StartButton));
-    CHECKED(expectFrames({}));
-
-    CHECKED(feed('v', Frames::config()));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    QStringList sent{ModeOneRequest};
-    CHECKED(expectFrames(sent));
-
-    // Build B's type reporting no mode is dropped; build C's brings mode 1.
-    CHECKED(feed('i', record(0x24, 0x00)));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    CHECKED(expectFrames(sent));
-    CHECKED(feed('i', record(ownType, 0x00)));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    sent << ModeOneRequest;
-    CHECKED(expectFrames(sent));
-
-    QVERIFY(press(QPoint{40, 150}, QStringLiteral("mousedown")));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    QVERIFY(press(QPoint{40, 150}, QStringLiteral("mouseup")));
-    CHECKED(feed('i', record(ownType, modeOne)));
-    sent << open;
+    // "Open", pressed and held over two records, then let go: sent once.
+    QVERIFY(press(openButton, QStringLiteral("mousedown")));
+    CHECKED(feed('i', own));
+    CHECKED(feed('i', own));
+    QVERIFY(press(openButton, QStringLiteral("mouseup")));
+    CHECKED(feed('i', own));
+    sent << QStringLiteral("21 03 63 4f d6");
     CHECKED(expectFrames(sent));
 }
 
