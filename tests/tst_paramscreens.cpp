@@ -7,6 +7,7 @@
 #include "panelharness.h"
 #include "worker.h"
 
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -173,11 +174,12 @@ void TestParamScreens::currentMaximum_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<QString>("step");
     QTest::addColumn<int>("written");
+    QTest::addColumn<QString>("shown"); // in the dialog, after the step
 
-    QTest::newRow("basis 0: 1 A") << 0 << 500 << "btn10p" << 1000;
-    QTest::newRow("basis 150: 0 A") << 150 << 500 << "btn1p" << 0;
-    QTest::newRow("basis 250: never below 0") << 250 << 500 << "btn10n" << 0;
-    QTest::newRow("basis -32768: field full, not wrapped") << -32768 << 65000 << "btn10p" << 65535;
+    QTest::newRow("basis 0: 1 A") << 0 << 500 << "btn10p" << 1000 << "1";
+    QTest::newRow("basis 150: 0 A") << 150 << 500 << "btn1p" << 0 << "0";
+    QTest::newRow("basis 250: never below 0") << 250 << 500 << "btn10n" << 0 << "0";
+    QTest::newRow("basis -32768: field full, not wrapped") << -32768 << 65000 << "btn10p" << 65535 << "66";
 }
 
 void TestParamScreens::currentMaximum()
@@ -186,6 +188,7 @@ void TestParamScreens::currentMaximum()
     QFETCH(int, start);
     QFETCH(QString, step);
     QFETCH(int, written);
+    QFETCH(QString, shown);
 
     QByteArray block = Frames::config();
     setField(block, 96, 2, basis);
@@ -193,8 +196,18 @@ void TestParamScreens::currentMaximum()
     PanelHarness panel;
     openScreen(panel, "current", block);
 
+    QString seen;
+    QTimer::singleShot(0, &panel.window(), [&seen, step] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QTest::mouseClick(dialog->findChild<QAbstractButton *>(step), Qt::LeftButton);
+        seen = dialog->findChild<QLabel *>(QStringLiteral("lblValue"))->text();
+        QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("btnEnter")), Qt::LeftButton);
+    });
+    panel.click("btnSetCurrent_2");
+    panel.click("btnBack");
+    QCOMPARE(seen, shown);
     setField(block, 92, 2, written);
-    QCOMPARE(edit(panel, "btnSetCurrent_2", {step, "btnEnter"}), panelFrame('W', block).toHex(' '));
+    QCOMPARE(panel.poll().toHex(' '), panelFrame('W', block).toHex(' '));
 }
 
 // A block shorter than a whole one is shown, but never written back: the
