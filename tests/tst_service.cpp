@@ -45,7 +45,6 @@ private slots:
     void reset();
     void extensionOutputRelabel_data();
     void extensionOutputRelabel();
-    void noExtensionReadOnEntry_data();
     void noExtensionReadOnEntry();
 };
 
@@ -133,31 +132,23 @@ void TestService::extensionOutputRelabel()
     QCOMPARE(text(panel, "lblStatus_11"), QString(relabelled ? " Open From Inside" : " Door Closed"));
 }
 
-void TestService::noExtensionReadOnEntry_data()
-{
-    QTest::addColumn<bool>("extension");
-    QTest::newRow("set true while shown") << true;
-    QTest::newRow("set false while shown") << false;
-}
-
 // Build A's I/O menu and main outputs read "noextension" on entry only (the
 // rule tests own what each value shows): a change shows on the next entry.
 void TestService::noExtensionReadOnEntry()
 {
-    QFETCH(bool, extension);
-    PanelHarness panel(extension ? "noextension=false\n" : "noextension=true\n");
+    PanelHarness panel("noextension=false\n");
     panel.segue("io");
     panel.click("btnMode3_3");
-    QCOMPARE(panel.button("btnNext")->isVisible(), extension);
+    QVERIFY(panel.button("btnNext")->isVisible());
 
     QFile file(panel.workingDirectory() + "/kelvaron.ini");
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(extension ? "noextension=true\n" : "noextension=false\n");
+    file.write("noextension=true\n");
     file.close();
     panel.send('i', Frames::info());
-    QCOMPARE(panel.button("btnNext")->isVisible(), extension);
+    QVERIFY(panel.button("btnNext")->isVisible());
     panel.click("btnBack");
-    QCOMPARE(panel.button("btnMode4_3")->isVisible(), !extension);
+    QVERIFY(!panel.button("btnMode4_3")->isVisible());
 }
 
 QTEST_MAIN(TestService)
