@@ -90,14 +90,11 @@ private slots:
     void states();
     void holdToRunTakesOver();
     void sealingButtonSendsSealing();
-
-private:
-    // The main door screen with a configuration block held and `door`
-    // reported; returns what the screen asked for after that record.
-    QByteArray show(PanelHarness &panel, const Door &door, quint8 options = 0x01);
 };
 
-QByteArray TestStandardB::show(PanelHarness &panel, const Door &door, quint8 options)
+// The main door screen with a configuration block held and `door` reported;
+// returns what the screen asked for after that record.
+static QByteArray show(PanelHarness &panel, const Door &door, quint8 options = 0x01)
 {
     panel.click("pushButton");
     panel.send('v', Frames::config({{34, options}}));
