@@ -43,7 +43,7 @@ struct IoPageTurn
 struct IoPageTable
 {
     const char *title;
-    QVector<IoRow> rows;          // from the top; further rows are not used
+    QVector<IoRow> rows;          // from the top; further rows never show
     IoPageTurn previous;
     IoPageTurn next;
     // "next part" hides, on entry, while the panel is set to "noextension".
