@@ -86,7 +86,8 @@ private:
     void refreshStatusLine();
     void showStatus(const QString &text, const QString &styleSheet);
     void refreshLogo();
-    // Per door build: when the fire and pirate labels show.
+    // Per door build (baseframe_<build>.cpp): when the fire and pirate
+    // labels show.
     void refreshAlarmLabels();
 
     QPushButton *btnUser = nullptr;

@@ -51,6 +51,7 @@ public:
 
     QString errorText() const;
     QString warningText() const;
+    // Per door build (doorcontrol_<build>.cpp): the status line's text.
     QString statusText() const;
 
     // Appends an event; past MaxEvents the oldest waiting one is dropped.
@@ -70,7 +71,8 @@ public:
     QList<LogEvent> events;
 
 private:
-    // Per door build: which controller types the panel talks to.
+    // Per door build (doorcontrol_<build>.cpp): which controller types the
+    // panel talks to.
     static bool acceptsRecord(const QByteArray &record);
 
     // The part of the status text that every build shares: safety and motion.

@@ -6,7 +6,7 @@ namespace OperatingModes {
 
 quint8 switchMask(int id)
 {
-    for (const OperatingMode &mode : operatingModes()) {
+    for (const OperatingMode &mode : OperatingMode::all()) {
         if (mode.id == id)
             return mode.switchMask;
     }
@@ -15,7 +15,7 @@ quint8 switchMask(int id)
 
 bool isReported(const DoorControl &door, int id)
 {
-    for (const OperatingMode &mode : operatingModes()) {
+    for (const OperatingMode &mode : OperatingMode::all()) {
         if (mode.id == id)
             return door.isGroupIoActive(0, mode.lampBit);
     }
@@ -27,7 +27,7 @@ bool needsFallback(const DoorControl &door)
     if (!door.configValid)
         return false;
     int reported = 0;
-    for (const OperatingMode &mode : operatingModes())
+    for (const OperatingMode &mode : OperatingMode::all())
         reported += door.isGroupIoActive(0, mode.lampBit) ? 1 : 0;
     return reported != 1;
 }

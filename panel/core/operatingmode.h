@@ -14,11 +14,11 @@ struct OperatingMode
     int id;
     int lampBit;
     quint8 switchMask;
-};
 
-// Per door build (its operatingmodes.cpp): the modes the door has.  A mode
-// not in the table switches nothing (an all-zero mask).
-const QVector<OperatingMode> &operatingModes();
+    // Per door build (operatingmode_<build>.cpp): the modes the door has.  A
+    // mode not in the table switches nothing (an all-zero mask).
+    static const QVector<OperatingMode> &all();
+};
 
 namespace OperatingModes {
 

@@ -65,7 +65,7 @@ private:
 
     static QByteArray commandFrame(quint8 code);
 
-    // Per door build: whether a lone "+" collects the waiting request, and
+    // Per door build (worker_<build>.cpp): whether a lone "+" collects the waiting request, and
     // whether the controller takes the four sensor commands.
     static const bool plusReleasesRequest;
     static const bool hasSensorCommands;

@@ -28,6 +28,12 @@ namespace {
 
 const QString Com1 = QStringLiteral("/dev/COM1");
 
+// The program of a door build.
+QString panelProgram(char build)
+{
+    return QStringLiteral(PANEL_PROGRAM_DIR "/panel-") + QLatin1Char(build);
+}
+
 const QString ConfigRequest = QStringLiteral("21 02 76 99");
 const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
 const QString CountersRequest = QStringLiteral("21 02 74 97");
@@ -185,8 +191,8 @@ void tst_e2e::initTestCase()
     }
     if (::access("/dev", W_OK) != 0)
         QSKIP("creating the link /dev/COM1 needs root");
-    for (const char *program : {PANEL_EXECUTABLE, PANEL_B_EXECUTABLE, PANEL_C_EXECUTABLE})
-        QVERIFY2(QFileInfo(QString::fromLatin1(program)).isExecutable(), program);
+    for (const char build : QByteArray(PANEL_BUILDS))
+        QVERIFY2(QFileInfo(panelProgram(build)).isExecutable(), qPrintable(panelProgram(build)));
     QVERIFY2(QFileInfo(QStringLiteral(DOORSIM_EXECUTABLE)).isExecutable(), DOORSIM_EXECUTABLE);
 
     // Xvfb picks a free display itself and tells its number on stdout.
@@ -218,7 +224,7 @@ void tst_e2e::init()
     }
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    panelExecutable = QStringLiteral(PANEL_EXECUTABLE);
+    panelExecutable = panelProgram('a');
 }
 
 void tst_e2e::cleanup()
@@ -658,9 +664,9 @@ void tst_e2e::mainDoorScreen_data()
     QTest::addColumn<Touches>("modeButtons");
     QTest::addColumn<QPoint>("openButton");
     // Build B: "Permanent Open", then "Pushbutton EXIT ONLY".
-    QTest::newRow("build B") << QStringLiteral(PANEL_B_EXECUTABLE) << 0x24 << 0x18 << 0x08
+    QTest::newRow("build B") << panelProgram('b') << 0x24 << 0x18 << 0x08
                              << Touches{{{40, 250}, 0x10}, {{40, 150}, 0x40}} << QPoint(200, 200);
-    QTest::newRow("build C") << QStringLiteral(PANEL_C_EXECUTABLE) << 0x11 << 0x24 << 0x02 << Touches{} << QPoint(40, 150);
+    QTest::newRow("build C") << panelProgram('c') << 0x11 << 0x24 << 0x02 << Touches{} << QPoint(40, 150);
 }
 
 void tst_e2e::mainDoorScreen()

@@ -23,7 +23,7 @@ Standard::Standard(QWidget *parent)
     setStatusLabel(ui->lblStatus);
     hideDisabledChildren();
 
-    for (const OperatingMode &mode : operatingModes())
+    for (const OperatingMode &mode : OperatingMode::all())
         ui->modeButtons->setId(findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id)), mode.id);
     connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
 }
@@ -46,7 +46,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     }
 
     // The lamps, and a request for mode 1 unless exactly one mode is reported.
-    for (const OperatingMode &mode : operatingModes()) {
+    for (const OperatingMode &mode : OperatingMode::all()) {
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
         setStyleSheetIfChanged(ui->modeButtons->button(mode.id), active ? LampOn : QString());
     }

@@ -3,13 +3,6 @@
 
 #include "doorcontrol.h"
 
-namespace {
-
-// The panel program's version, the same in every door build.
-const char *const ProgramVersion = "3.03";
-
-} // namespace
-
 Systeminfo::Systeminfo(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::Systeminfo)
@@ -18,7 +11,8 @@ Systeminfo::Systeminfo(QWidget *parent)
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
 
-    ui->lblMMIVer->setText(QLatin1String(ProgramVersion));
+    // The program's version, the same in every door build, is the project's.
+    ui->lblMMIVer->setText(QStringLiteral(PANEL_VERSION));
     ui->lblBuildDate->setText(QLatin1String(buildDate));
 }
 

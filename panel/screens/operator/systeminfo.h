@@ -24,7 +24,7 @@ private slots:
     void on_btnBack_clicked();
 
 private:
-    // Per door build.
+    // Per door build (systeminfo_<build>.cpp).
     static const char *const buildDate;
 
     Ui::Systeminfo *ui;

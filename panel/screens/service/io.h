@@ -46,7 +46,7 @@ private slots:
 private:
     void enter(const char *page);
 
-    // Per door build: the pages the menu offers; a page not listed is not.
+    // Per door build (io_<build>.cpp): the pages the menu offers; a page not listed is not.
     static const QVector<Entry> entries;
 
     Ui::IO *ui;

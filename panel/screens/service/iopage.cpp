@@ -6,11 +6,10 @@
 
 #include <QLabel>
 
-IoPage::IoPage(const IoPageTable &table, QWidget *parent, const IoRelabel &relabel)
+IoPage::IoPage(const IoPageTable &table, QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::IoPage)
     , table(table)
-    , relabel(relabel)
     , indicators{}
     , names{}
 {
@@ -69,6 +68,7 @@ void IoPage::refreshScreen(BaseFrame::auth_level, bool entered)
         return;
 
     // Once a record asks for it, the row keeps its other name.
+    const IoRelabel &relabel = table.relabel;
     if (relabel.row < RowCount && relabel.appliesTo(*doorControl))
         names[relabel.row]->setText(QString::fromUtf8(relabel.name));
 

@@ -39,17 +39,6 @@ struct IoPageTurn
     bool shown = false;
 };
 
-// What a door build puts into the I/O page frame for one page.
-struct IoPageTable
-{
-    const char *title;
-    QVector<IoRow> rows;          // from the top; further rows never show
-    IoPageTurn previous;
-    IoPageTurn next;
-    // "next part" hides, on entry, while the panel is set to "noextension".
-    bool nextNeedsExtension = false;
-};
-
 // A row whose name changes for good once a record says so.  A page without
 // one (row -1) keeps the names of its table.
 struct IoRelabel
@@ -59,6 +48,18 @@ struct IoRelabel
     bool (*when)(const DoorControl &door) = nullptr;
 
     bool appliesTo(const DoorControl &door) const { return row >= 0 && name && when && when(door); }
+};
+
+// What a door build puts into the I/O page frame for one page.
+struct IoPageTable
+{
+    const char *title;
+    QVector<IoRow> rows;          // from the top; further rows never show
+    IoPageTurn previous;
+    IoPageTurn next;
+    // "next part" hides, on entry, while the panel is set to "noextension".
+    bool nextNeedsExtension = false;
+    IoRelabel relabel = {};
 };
 
 // The I/O page frame: header, title, ten rows of indicator, number and name,
@@ -72,7 +73,7 @@ class IoPage : public BaseFrame
     Q_OBJECT
 
 public:
-    IoPage(const IoPageTable &table, QWidget *parent, const IoRelabel &relabel = {});
+    IoPage(const IoPageTable &table, QWidget *parent);
     ~IoPage() override;
 
     static constexpr int RowCount = 10;
@@ -90,45 +91,46 @@ private:
 
     Ui::IoPage *ui;
     const IoPageTable &table;
-    const IoRelabel relabel;
     QLabel *indicators[RowCount];
     QLabel *names[RowCount];
 };
 
-// The five pages of the stack.  Each door build gives each its table in a
-// file of its own, which defines the page's constructor.
+// The five pages of the stack, each the frame filled from its table.  Each
+// door build gives each page its table in a file of its own
+// (<page>_<build>.cpp), or lists build A's.
 class In0_0 : public IoPage
 {
 public:
-    explicit In0_0(QWidget *parent = nullptr);
+    explicit In0_0(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    static const IoPageTable &table();
 };
 
 class In0_1 : public IoPage
 {
 public:
-    explicit In0_1(QWidget *parent = nullptr);
+    explicit In0_1(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    static const IoPageTable &table();
 };
 
 class Out0_0 : public IoPage
 {
 public:
-    explicit Out0_0(QWidget *parent = nullptr);
+    explicit Out0_0(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    static const IoPageTable &table();
 };
 
 class Out0_1 : public IoPage
 {
 public:
-    explicit Out0_1(QWidget *parent = nullptr);
-
-    // Per door build, in a rule file of its own: whether and when a row of
-    // this page takes another name, whichever table the build lists.
-    static const IoRelabel relabel;
+    explicit Out0_1(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    static const IoPageTable &table();
 };
 
 class Out0_2 : public IoPage
 {
 public:
-    explicit Out0_2(QWidget *parent = nullptr);
+    explicit Out0_2(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    static const IoPageTable &table();
 };
 
 #endif // IOPAGE_H

@@ -19,7 +19,7 @@ const IoPageTable page = {
 
 } // namespace
 
-Out0_2::Out0_2(QWidget *parent)
-    : IoPage(page, parent)
+const IoPageTable &Out0_2::table()
 {
+    return page;
 }

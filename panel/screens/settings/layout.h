@@ -46,7 +46,7 @@ private slots:
     void on_btnShipsname_clicked();
 
 private:
-    // Per door build: the screen's switches.
+    // Per door build (layout_<build>.cpp): the screen's switches.
     static const QVector<Switch> switches;
 
     void applyLayout(int value);

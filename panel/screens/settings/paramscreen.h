@@ -49,40 +49,47 @@ private:
     QVector<bool> hiddenByType;
 };
 
-// The five parameter screens, each its table on the one frame.
+// The five parameter screens, each its table on the one frame.  A door
+// build gives a screen its table in a file of its own (<screen>_<build>.cpp),
+// or lists the one all builds share (<screen>.cpp).
 class Times : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Times(QWidget *parent = nullptr) : ParamScreen(timesTable(), parent) {}
+    explicit Times(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    static const ParamTable &table();
 };
 
 class Positions : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Positions(QWidget *parent = nullptr) : ParamScreen(positionsTable(), parent) {}
+    explicit Positions(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    static const ParamTable &table();
 };
 
 class Speed : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Speed(QWidget *parent = nullptr) : ParamScreen(speedTable(), parent) {}
+    explicit Speed(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    static const ParamTable &table();
 };
 
 class Current : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Current(QWidget *parent = nullptr) : ParamScreen(currentTable(), parent) {}
+    explicit Current(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    static const ParamTable &table();
 };
 
 class Ramp : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Ramp(QWidget *parent = nullptr) : ParamScreen(rampTable(), parent) {}
+    explicit Ramp(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    static const ParamTable &table();
 };
 
 #endif // PARAMSCREEN_H

@@ -7,9 +7,9 @@
 #include <QtGlobal>
 
 // What a parameter screen shows and edits, as data.  Each screen's table
-// lives in a file of its own that a door build picks in its source list; the
-// screen (ParamScreen) loops over the table and never asks which build it is
-// in.
+// lives in a file of its own (<screen>_<build>.cpp, or <screen>.cpp where all
+// builds share it) that a door build picks in its source list; the screen
+// (ParamScreen) loops over the table and never asks which build it is in.
 
 // A controller type, as bytes 0 and 1 of the information record tell it.
 struct ControllerType
@@ -54,12 +54,5 @@ struct ParamTable
     RunTimeMax runTimeMax = RunTimeMax::None;
     int maxByte = 0;
 };
-
-// The tables of the five parameter screens, one file each.
-const ParamTable &timesTable();
-const ParamTable &positionsTable();
-const ParamTable &speedTable();
-const ParamTable &currentTable();
-const ParamTable &rampTable();
 
 #endif // PARAMTABLE_H

@@ -42,7 +42,7 @@ private slots:
     void on_btnDeadman_clicked();
 
 private:
-    // Per door build: the menu's entries, and whether logged-in users see
+    // Per door build (settings_<build>.cpp): the menu's entries, and whether logged-in users see
     // the Deadman button.
     static const QVector<Entry> entries;
     static const bool deadmanForUsers;

@@ -24,7 +24,7 @@ Standard::Standard(QWidget *parent)
 
     // The mode buttons are built disabled, so they never show; they keep
     // their lamps for whoever enables them in the form.
-    for (const OperatingMode &mode : operatingModes()) {
+    for (const OperatingMode &mode : OperatingMode::all()) {
         if (auto *button = findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id)))
             ui->modeButtons->setId(button, mode.id);
     }
@@ -41,7 +41,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
     if (!doorControl)
         return;
 
-    for (const OperatingMode &mode : operatingModes()) {
+    for (const OperatingMode &mode : OperatingMode::all()) {
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
         if (QAbstractButton *button = ui->modeButtons->button(mode.id))
             setStyleSheetIfChanged(button, active ? LampOn : QString());

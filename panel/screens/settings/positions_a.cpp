@@ -1,9 +1,9 @@
 // Build A's positions screen: the slow distances in tenths of a percent.  The
 // sensor-off rows are not shown, but their bytes are read and written back.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &positionsTable()
+const ParamTable &Positions::table()
 {
     constexpr auto S = BaseFrame::LevelStandard;
     static const ParamTable table{

@@ -3,9 +3,9 @@
 // controller as it came.  No row hides for a controller type; only Engineer
 // and Admin may change a time.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &timesTable()
+const ParamTable &Times::table()
 {
     constexpr auto E = BaseFrame::LevelEngineer;
     static const ParamTable table{

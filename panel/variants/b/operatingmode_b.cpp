@@ -3,7 +3,7 @@
 
 #include "operatingmode.h"
 
-const QVector<OperatingMode> &operatingModes()
+const QVector<OperatingMode> &OperatingMode::all()
 {
     static const QVector<OperatingMode> modes{
         {1, 3, 0x08}, {2, 4, 0x10}, {3, 5, 0x20}, {4, 6, 0x40},

@@ -1,9 +1,9 @@
 // The ramp screen: the motor's acceleration, deceleration and brake, each
 // shown as a figure from 1 (fast) to 50.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &rampTable()
+const ParamTable &Ramp::table()
 {
     constexpr auto S = BaseFrame::LevelStandard;
     static const ParamTable table{

@@ -1,6 +1,5 @@
 // Build B's extension outputs page: bits 8 to 12 of I/O group 1, with "next
-// part" to the second extension outputs.  No row is ever renamed
-// (out0_1relabel.cpp of builds B and C).
+// part" to the second extension outputs.  No row is ever renamed.
 
 #include "iopage.h"
 #include "screennames.h"
@@ -22,7 +21,7 @@ const IoPageTable page = {
 
 } // namespace
 
-Out0_1::Out0_1(QWidget *parent)
-    : IoPage(page, parent, relabel)
+const IoPageTable &Out0_1::table()
 {
+    return page;
 }

@@ -1,9 +1,9 @@
 // Build B's positions screen: the slow distances and the sensor-off
 // distances, all four shown and editable, in tenths of a percent.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &positionsTable()
+const ParamTable &Positions::table()
 {
     constexpr auto S = BaseFrame::LevelStandard;
     static const ParamTable table{

@@ -22,7 +22,7 @@ const IoPageTable page = {
 
 } // namespace
 
-Out0_0::Out0_0(QWidget *parent)
-    : IoPage(page, parent)
+const IoPageTable &Out0_0::table()
 {
+    return page;
 }

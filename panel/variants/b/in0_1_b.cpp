@@ -22,7 +22,7 @@ const IoPageTable page = {
 
 } // namespace
 
-In0_1::In0_1(QWidget *parent)
-    : IoPage(page, parent)
+const IoPageTable &In0_1::table()
 {
+    return page;
 }

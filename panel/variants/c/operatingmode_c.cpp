@@ -3,7 +3,7 @@
 
 #include "operatingmode.h"
 
-const QVector<OperatingMode> &operatingModes()
+const QVector<OperatingMode> &OperatingMode::all()
 {
     static const QVector<OperatingMode> modes{
         {1, 1, 0x02}, {2, 2, 0x04}, {3, 3, 0x08}, {4, 4, 0x10}, {5, 5, 0x20}, {6, 6, 0x40},

@@ -2,9 +2,9 @@
 // maximum taken from bytes 96-97.  Only Engineer and Admin may change the
 // close current limit.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &currentTable()
+const ParamTable &Current::table()
 {
     static const ParamTable table{
         "Current",

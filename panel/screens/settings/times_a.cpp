@@ -2,9 +2,9 @@
 // times.  The pin unlock row hides for the controller types that have no pin;
 // only Engineer and Admin may change a time.
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &timesTable()
+const ParamTable &Times::table()
 {
     constexpr auto E = BaseFrame::LevelEngineer;
     static const ParamTable table{

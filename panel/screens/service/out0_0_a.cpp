@@ -1,5 +1,6 @@
-// Build B's main outputs page: bits 16 to 19 of the main I/O word, with the
-// dogging motor on Out4.  "next part" always leads to the extension outputs.
+// Build A's main outputs page: bits 16 to 19 of the main I/O word.  "next
+// part" leads to the extension outputs unless the panel is set to
+// "noextension".
 
 #include "iopage.h"
 #include "screennames.h"
@@ -14,15 +15,16 @@ const IoPageTable page = {
         {"Out1", " Brake", {{Main, 16}}},
         {"Out2", " Push Button LED Green", {{Main, 17}}},
         {"Out3", " Push Button LED Red", {{Main, 18}}},
-        {"Out4", " Dogging Motor", {{Main, 19}}},
+        {"Out4", " Deflate Seal", {{Main, 19}}},
     },
     {},
     {ScreenName::OutputsExtension, true},
+    true,
 };
 
 } // namespace
 
-Out0_0::Out0_0(QWidget *parent)
-    : IoPage(page, parent)
+const IoPageTable &Out0_0::table()
 {
+    return page;
 }

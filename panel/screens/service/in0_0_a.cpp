@@ -28,7 +28,7 @@ const IoPageTable page = {
 
 } // namespace
 
-In0_0::In0_0(QWidget *parent)
-    : IoPage(page, parent)
+const IoPageTable &In0_0::table()
 {
+    return page;
 }

@@ -1,9 +1,9 @@
 // The speed screen: three velocities in rpm, none above the controller's
 // maximum velocity (bytes 38-39).
 
-#include "paramtable.h"
+#include "paramscreen.h"
 
-const ParamTable &speedTable()
+const ParamTable &Speed::table()
 {
     constexpr auto S = BaseFrame::LevelStandard;
     static const ParamTable table{

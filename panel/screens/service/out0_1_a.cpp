@@ -1,11 +1,20 @@
 // The extension outputs page of builds A and C: bits 8 to 12 of I/O group 1.
-// Whether row 5 is ever renamed is the build's relabel rule
-// (out0_1relabel.cpp).
+// Row 5 reads " Open From Inside" for good once the controller reports type
+// 0x18, or 0xAB with byte 1 = 0x08; build C accepts neither type, so there
+// it keeps " Door Closed".
 
 #include "iopage.h"
+
+#include "doorcontrol.h"
 #include "screennames.h"
 
 namespace {
+
+bool opensFromInside(const DoorControl &door)
+{
+    const quint8 type = door.infoByte(0);
+    return type == 0x18 || (type == 0xAB && door.infoByte(1) == 0x08);
+}
 
 const IoPageTable page = {
     "Outputs: extension",
@@ -18,11 +27,13 @@ const IoPageTable page = {
     },
     {ScreenName::OutputsMain, true},
     {ScreenName::OutputsExtension2, false},
+    false,
+    {4, " Open From Inside", opensFromInside},
 };
 
 } // namespace
 
-Out0_1::Out0_1(QWidget *parent)
-    : IoPage(page, parent, relabel)
+const IoPageTable &Out0_1::table()
 {
+    return page;
 }
