@@ -117,6 +117,7 @@ private slots:
     void alarmLabels_data();
     void alarmLabels();
     void utilitiesAndBuildDate();
+    void utilitiesTitleTapShowsNothing();
     void modeRequestBeforeConfiguration();
     void modeOneAsked_data();
     void modeOneAsked();
@@ -254,6 +255,17 @@ void TestRules::utilitiesAndBuildDate()
     }
     panel.segue("systeminfo");
     QCOMPARE(panel.widget<QLabel>("lblBuildDate")->text(), rows().buildDate);
+}
+
+// The login button over the title takes no focus, so a short tap on the
+// title draws no focus frame around it.
+void TestRules::utilitiesTitleTapShowsNothing()
+{
+    PanelHarness panel;
+    panel.segue("utilities");
+    panel.click("btnLogin");
+    QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
+    QVERIFY(!panel.button("btnLogin")->hasFocus());
 }
 
 // Before a configuration block is held every bit reads inactive.
