@@ -46,7 +46,7 @@ bool fuzzLink(const std::uint8_t *data, std::size_t size)
     if (size == 0)
         return true;
 
-    Worker worker;
+    Worker worker{QString()}; // fed through receive(): its port is never opened
     DoorControl door;
     QByteArray lastHandedOn;
     QObject::connect(&worker, &Worker::updated, [&](quint8 what, const QByteArray &raw) {
