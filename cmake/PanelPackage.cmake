@@ -7,12 +7,10 @@
 # kelvaron.ini and logo.png in the folder it is started in, so nothing else is
 # installed.
 #
-# The package is made from a Release build without the tests:
-#     cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-#     cmake --build build-package -j4
-#     cd build-package && cpack -G DEB
-# Its programs are stripped: their symbol tables would name the passcodes.  A
-# Release build carries no debug information, so there is none to keep.
+# The package is made from a Release build without the tests (README,
+# "Installing").  Its programs are stripped, whatever the build type: their
+# symbol tables would name the passcodes.  A Release build carries no debug
+# information, so there is none to keep apart.
 list(TRANSFORM PANEL_BUILDS PREPEND panel- OUTPUT_VARIABLE panel_programs)
 install(TARGETS ${panel_programs} chooser RUNTIME DESTINATION bin)
 

@@ -28,7 +28,7 @@ void tst_install::installedPanelAsksForConfiguration()
              0);
     PseudoTerminal line;
     QVERIFY(QFile::link(line.devicePath(), com1));
-    const auto unlink = qScopeGuard([&] { QFile::remove(com1); });
+    const auto removeLink = qScopeGuard([&] { QFile::remove(com1); });
     QProcess panel;
     panel.setWorkingDirectory(run.path());
     panel.setStandardErrorFile(run.filePath(QStringLiteral("panel.err")));
@@ -45,9 +45,9 @@ void tst_install::installedPanelAsksForConfiguration()
     for (int records = 1; records <= 2; ++records) {
         int tries = 0;
         do {
-            QVERIFY2(++tries <= 20, "the panel takes no record");
+            QVERIFY2(++tries <= 10, "the panel takes no record");
             line.write(Frames::controller('i', Frames::info()));
-        } while (!QTest::qWaitFor([&] { return taken() >= records; }, 500));
+        } while (!QTest::qWaitFor([&] { return taken() >= records; }, 1000));
         if (records == 1)
             QCOMPARE(line.readAvailable(), QByteArray());
     }
