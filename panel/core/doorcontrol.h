@@ -38,6 +38,12 @@ public:
     void setConfig(const QByteArray &raw);
     void setCounters(const QByteArray &raw);
 
+    // A record as the serial link hands it on, by its frame type: 'i' an
+    // information record, 't' the counters, 'v' a configuration block; other
+    // types change nothing.  Returns whether the configuration block must be
+    // asked for: after every information record while none is held.
+    bool takeRecord(quint8 type, const QByteArray &raw);
+
     // Whether an input or output is at its active level.  False for every bit
     // until a configuration block is held.
     bool isIoActive(int bit) const;
