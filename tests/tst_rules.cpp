@@ -137,6 +137,8 @@ private slots:
     void paramButtons();
     void paramWriteBack_data();
     void paramWriteBack();
+    void paramNotWrittenBackUnlessWhole_data();
+    void paramNotWrittenBackUnlessWhole();
     void settingsMenu();
     void layoutSwitches();
 };
@@ -508,6 +510,37 @@ void TestRules::paramWriteBack()
     panel.click("btnBack");
     setField(edit.written);
     QCOMPARE(hexOf(panel.poll()), hexOf(panelFrame('W', block)));
+}
+
+void TestRules::paramNotWrittenBackUnlessWhole_data()
+{
+    QTest::addColumn<Rows::ParamEdit>("row");
+    QTest::addColumn<QByteArray>("block");
+    const Rows::ParamEdit &edit = rows().paramEdits.first();
+    QTest::addRow("%s %s, no block yet", edit.screen, edit.button) << edit << QByteArray();
+    QTest::addRow("%s %s, short block", edit.screen, edit.button) << edit << Frames::config().left(60);
+}
+
+// Without a whole block from the controller (only the start image, or a
+// short block), an edit and back send nothing: the configuration request
+// still waits.
+void TestRules::paramNotWrittenBackUnlessWhole()
+{
+    QFETCH(Rows::ParamEdit, row);
+    QFETCH(QByteArray, block);
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(row.screen);
+    if (!block.isEmpty())
+        panel.send('v', block);
+    panel.send('i', ownInfo());
+    panel.written();
+
+    ModalDriver driver({row.step, "btnEnter"}, &panel.window());
+    panel.click(row.button);
+    QVERIFY(driver.done());
+    panel.click("btnBack");
+    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex(block.isEmpty() ? "21 02 76 99" : "")));
 }
 
 // Each level's buttons; a logout leaves the menu at once.  "Deadman", where

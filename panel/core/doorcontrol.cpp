@@ -72,7 +72,7 @@ void DoorControl::setConfig(const QByteArray &raw)
     config = block;
     configValid = 1;
     configDirty = 0;
-    configShort = raw.size() < ConfigSize ? 1 : 0;
+    configWhole = raw.size() >= ConfigSize ? 1 : 0;
 }
 
 bool DoorControl::takeRecord(quint8 type, const QByteArray &raw)

@@ -67,7 +67,8 @@ public:
     quint8 configValid = 0;   // a configuration block is held
     quint8 countersValid = 0; // kept for the statistics screen
     quint8 configDirty = 0;   // the held block was changed on the panel
-    quint8 configShort = 0;   // the held block came shorter than a whole block: shown, never sent back
+    quint8 configWhole = 0;   // the held block came whole from the controller: only such a block
+                              // goes back; the start image or a short one is shown, never sent
     quint8 eventsSeen = 1;    // no event waits to be seen
 
     QByteArray info;

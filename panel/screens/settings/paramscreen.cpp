@@ -152,8 +152,8 @@ void ParamScreen::onButtonClicked(int button)
     Adjust dialog(&edited[button], this);
     if (dialog.exec() != 1)
         return;
-    // A block the controller sent short lacks bytes: it is never written back.
-    if (doorControl->configShort)
+    // Only a block the controller sent whole may go back to it.
+    if (!doorControl->configWhole)
         return;
 
     for (int id = 0; id < edited.size(); ++id) {
@@ -165,7 +165,7 @@ void ParamScreen::onButtonClicked(int button)
 
 void ParamScreen::on_btnBack_clicked()
 {
-    if (doorControl && doorControl->configDirty && !doorControl->configShort) {
+    if (doorControl && doorControl->configDirty && doorControl->configWhole) {
         emit sendConfiguration(doorControl->config);
         doorControl->configValid = 0;
     }

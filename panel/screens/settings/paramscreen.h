@@ -22,6 +22,8 @@ class ParamScreen;
 // it again until it comes.  A tap edits a copy of the records in the value
 // dialog; Enter after a change writes every row of the screen into the held
 // block and marks it modified.  Back sends the modified block and leaves.
+// Only a block the controller sent whole is ever written: its start image
+// or a short block is shown, never sent back.
 class ParamScreen : public BaseFrame
 {
     Q_OBJECT
