@@ -43,8 +43,8 @@ QByteArray hexOf(const QByteArray &bytes)
     return bytes.toHex(' ').toUpper();
 }
 
-// The word of the main I/O word (group -1) or of group g with `bit` set to
-// `value`; every other bit of the word is inactive.
+// A record with `bit` of the main I/O word (group -1) or of group g set to
+// `value`; every other bit of that word is inactive.
 QByteArray ioRecord(int group, int level, int bit, bool value)
 {
     quint32 word = level ? 0u : group < 0 ? 0xFFFFFFFFu : 0xFFFFu;
@@ -522,8 +522,8 @@ void TestRules::paramNotWrittenBackUnlessWhole_data()
 }
 
 // Without a whole block from the controller (only the start image, or a
-// short block), an edit and back send nothing: the configuration request
-// still waits.
+// short block), an edit and back send no block; with none held, the
+// configuration request still waits.
 void TestRules::paramNotWrittenBackUnlessWhole()
 {
     QFETCH(Rows::ParamEdit, row);

@@ -11,6 +11,9 @@
 // lives in a file of its own (<screen>_<build>.cpp, or <screen>.cpp where all
 // builds share it) that a door build picks in its source list; the screen
 // (ParamScreen) loops over the table and never asks which build it is in.
+// Where the builds' tables differ, the parameters they share are defined
+// once (<screen>.cpp) and each build's table names only what it makes of
+// them: captions, which rows show, which hide for a controller type.
 
 // A parameter as every build that has it lays it out: its widgets and their
 // place, the field of the configuration block behind it, its scale, limits
