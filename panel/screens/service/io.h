@@ -40,7 +40,8 @@ private slots:
     void on_btnBack_clicked();
 
 private:
-    // Per door build (io_<build>.cpp): the pages the menu offers; a page not listed is not.
+    // Per door build (io_<build>.cpp): the menu's entries, each a button of
+    // the form and the page it leads to; a button no entry names is not offered.
     static const QVector<Entry> entries;
 
     Ui::IO *ui;
