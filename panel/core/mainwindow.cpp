@@ -157,21 +157,8 @@ void MainWindow::blinkEvent()
 
 void MainWindow::workerUpdated(quint8 what, QByteArray raw)
 {
-    switch (what) {
-    case 'i':
-        doorControl.setInfo(raw);
-        if (!doorControl.configValid)
-            emit sendCommand(CmdRequestConfig);
-        break;
-    case 't':
-        doorControl.setCounters(raw);
-        break;
-    case 'v':
-        doorControl.setConfig(raw);
-        break;
-    default:
-        break;
-    }
+    if (doorControl.takeRecord(what, raw))
+        emit sendCommand(CmdRequestConfig);
     if (BaseFrame *screen = currentScreen())
         screen->refresh(authLevel, false);
 }

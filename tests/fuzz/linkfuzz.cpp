@@ -51,15 +51,8 @@ bool fuzzLink(const std::uint8_t *data, std::size_t size)
     QByteArray lastHandedOn;
     QObject::connect(&worker, &Worker::updated, [&](quint8 what, const QByteArray &raw) {
         lastHandedOn = raw;
-        if (what == 'i') {
-            door.setInfo(raw);
-            if (!door.configValid)
-                worker.sendCommand(CmdRequestConfig);
-        } else if (what == 't') {
-            door.setCounters(raw);
-        } else if (what == 'v') {
-            door.setConfig(raw);
-        }
+        if (door.takeRecord(what, raw))
+            worker.sendCommand(CmdRequestConfig);
         // What the screens read after every frame.
         door.errorText();
         door.warningText();
