@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "commandcode.h"
 #include "operatingmode.h"
 #include "screennames.h"
 
@@ -49,6 +48,7 @@ MainWindow::MainWindow(const QString &portName, QWidget *parent)
     , blinkTimer(this)
     , screensaverTimer(this)
     , worker(portName, this)
+    , recordIntake(worker, doorControl, this)
 {
     ui->setupUi(this);
 
@@ -66,7 +66,7 @@ MainWindow::MainWindow(const QString &portName, QWidget *parent)
 
     segue(ScreenName::Start);
 
-    connect(&worker, &Worker::updated, this, &MainWindow::workerUpdated);
+    connect(&recordIntake, &RecordIntake::recordTaken, this, &MainWindow::refreshCurrentScreen);
     connect(this, &MainWindow::desiredModeChanged, &worker, &Worker::sendModeSwitch);
     connect(this, &MainWindow::sendCommand, &worker, &Worker::sendCommand);
     connect(this, &MainWindow::sendConfiguration, &worker, &Worker::sendConfiguration);
@@ -155,10 +155,8 @@ void MainWindow::blinkEvent()
     }
 }
 
-void MainWindow::workerUpdated(quint8 what, QByteArray raw)
+void MainWindow::refreshCurrentScreen()
 {
-    if (doorControl.takeRecord(what, raw))
-        emit sendCommand(CmdRequestConfig);
     if (BaseFrame *screen = currentScreen())
         screen->refresh(authLevel, false);
 }

@@ -1,12 +1,12 @@
-// libFuzzer's entry: a broken promise of the link is a crash.
+// libFuzzer's entry of every fuzz target: a broken promise is a crash.
 
-#include "linkfuzz.h"
+#include "fuzztarget.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (!fuzzLink(data, size))
+    if (!fuzzTarget(data, size))
         std::abort();
     return 0;
 }
