@@ -49,6 +49,9 @@ public:
     // "Admin"); empty below Service.
     static QString levelName(BaseFrame::auth_level level);
 
+    // Marks a widget lime while its state is active (a lamp, a held button).
+    static void setHighlighted(QWidget *widget, bool on);
+
 signals:
     void segue(QString name, bool inplace = false);
     void segueBack();
@@ -77,7 +80,6 @@ protected:
     // frame: set one only when it differs.
     static void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet);
     static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
-    static void setHighlighted(QWidget *widget, bool on);
     // Shows a widget when `on`, unless the form built it disabled: then it
     // stays hidden at every level.
     static void setShown(QWidget *widget, bool on);

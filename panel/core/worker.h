@@ -61,8 +61,9 @@ private:
 
     static QByteArray commandFrame(quint8 code);
 
-    // Per door build (worker_<build>.cpp): whether a lone "+" collects the waiting request, and
-    // whether the controller takes the four sensor commands.
+    // Per door build (worker_<build>.cpp): whether a lone "+" collects the
+    // waiting request, and whether the controller takes the four sensor
+    // commands.
     static const bool plusReleasesRequest;
     static const bool hasSensorCommands;
 
