@@ -24,8 +24,8 @@
 //     right controller frame, or, where the build has it, on a lone "+";
 //   - the right frames after the stream are found again within one longest
 //     frame (257 bytes) and one frame more, so the buffer never holds more
-//     than a frame's worth of old bytes, and from then on each right frame
-//     is handed on whole and releases the request waiting;
+//     than a frame's worth of old bytes: the first found and the one after
+//     it are each handed on whole and release the request waiting;
 //   - the door state keeps no more than its limit of events.
 //
 // screens_<build> (screensfuzz.cpp): the real main window, offscreen, with
@@ -37,7 +37,8 @@
 // held presses on the showing screen's buttons, blink and screensaver
 // steps, the clock moving on.  A tap that opens a dialog is followed by
 // taps on the dialog's buttons and frames, from inside its exec(), until it
-// closes.  The panel kept its promises when every frame it writes
+// closes.  At the end the request still waiting is let out.  The panel
+// kept its promises when every frame it writes
 //   - is whole with a right sum;
 //   - if a 'W', follows a change (a step, then Enter) on a parameter screen
 //     since the last block the controller sent, and carries that block, sent
@@ -48,7 +49,10 @@
 //     (OperatingMode::all()) and three zero bytes;
 //   - if a command or a data request, is one byte of command or none.
 // A run ends where the program would: at the utilities' "Exit", or when
-// going back past the first screen closes the window.
+// going back past the first screen closes the window; and, as building a
+// dialog takes longer than all else, when a third dialog opens.  Nothing
+// is painted: every pixel is Qt's.  One main window serves all runs (see
+// Panel in screensfuzz.cpp).
 bool fuzzTarget(const std::uint8_t *data, std::size_t size);
 
 #endif // FUZZTARGET_H

@@ -174,7 +174,7 @@ bool fuzzTarget(const std::uint8_t *data, std::size_t size)
 
     const QByteArray &frame = trailingFrame();
     const int findWithin = (LongestFrame + frame.size() - 1) / frame.size() + 1;
-    const int keptOn = 2;
+    const int keptOn = 1;
     const int streamSize = static_cast<int>(size) - 1;
     LinkRun run(streamSize + (findWithin + keptOn) * frame.size());
 
@@ -182,8 +182,9 @@ bool fuzzTarget(const std::uint8_t *data, std::size_t size)
     const int requests = data[0] / ReadSizes;
     const char *stream = reinterpret_cast<const char *>(data + 1);
     bool kept = true;
+    QByteArray bytes; // each read in place, the link copies what it keeps
     for (int at = 0, n = 0; at < streamSize; at += readSize, ++n) {
-        const QByteArray bytes = QByteArray::fromRawData(stream + at, qMin(readSize, streamSize - at));
+        bytes.setRawData(stream + at, static_cast<uint>(qMin(readSize, streamSize - at)));
         switch (requests) {
         case 0:
             if (n % 2 == 0)

@@ -3,9 +3,9 @@
 
 #include "fuzztarget.h"
 
+#include "doorcontrol.h"
 #include "fakepanelclock.h"
 #include "fakepanelutilities.h"
-#include "doorcontrol.h"
 #include "frames.h"
 #include "mainwindow.h"
 #include "operatingmode.h"
@@ -40,6 +40,9 @@ constexpr int MaxSetBytes = 4;
 constexpr int Levels = 4;
 // Enough steps in one dialog to reach any row's limit from any value.
 constexpr int MaxDialogSteps = 64;
+// Building a dialog takes longer than everything else a run does: a run
+// drives this many, and ends at the next.
+constexpr int MaxDialogs = 2;
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &)
 {
@@ -286,6 +289,7 @@ private:
     // Every block taken in this run: a dialog edits the rows as they were
     // when it opened, so a row may go back as an older block had it.
     QList<QByteArray> blocksTaken;
+    int dialogs = 0;
     bool ended = false;
 };
 
@@ -325,6 +329,12 @@ bool ScreensRun::run()
 {
     while (!input.atEnd() && kept && !ended)
         act();
+    // The request still waiting goes out and is checked too: silence longer
+    // than any frame, then a right frame that ends the buffer.
+    if (kept) {
+        receive(QByteArray(LongestFrame, '\0'));
+        receive(Frames::controller('x', {}));
+    }
     return kept;
 }
 
@@ -355,7 +365,7 @@ void ScreensRun::act()
         if (!buttons.isEmpty())
             tap(buttons.at(how % buttons.size()), how >= 0xE0);
         // Where the program would end, the run does.
-        ended = !window->isVisible();
+        ended = ended || !window->isVisible();
         break;
     }
     case 6:
@@ -377,9 +387,10 @@ void ScreensRun::actInDialog()
     auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
     if (!dialog)
         return;
+    ended = ended || ++dialogs > MaxDialogs;
     const ParamTable *table = tableOf(dialog->parentWidget());
     bool stepped = false;
-    for (int steps = 0; dialog->isVisible() && !input.atEnd() && kept; ++steps) {
+    for (int steps = 0; dialog->isVisible() && !input.atEnd() && kept && !ended; ++steps) {
         const int what = input.pick(4);
         if (what == 0) {
             receive(controllerFrame());
