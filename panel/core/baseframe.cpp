@@ -6,8 +6,10 @@
 #include "screennames.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVariantHash>
 
 QPixmap *BaseFrame::logoPixmap = nullptr;
 bool BaseFrame::blinkState = false;
@@ -19,6 +21,95 @@ const QString HighlightFragment = QStringLiteral("; background-color: lime");
 const QString ErrorStyle = QStringLiteral("background-color: red; font-weight: bold; color: white; font-size:10pt");
 const QString WarningStyle = QStringLiteral("background-color: yellow; font-size:10pt");
 const QString StatusStyle = QStringLiteral("background-color: %1; font-size:10pt");
+
+// What showStyleSheet() keeps on a widget: the sheet shown, the sheet set
+// for it, and the palettes of the sheets it has shown.
+const char SheetShown[] = "panelSheetShown";
+const char SheetSet[] = "panelSheetSet";
+const char SheetPalettes[] = "panelSheetPalettes";
+
+// Push buttons and labels paint their background and text from the palette
+// as their style sheet sets it (a label's background filled as the widget's
+// own); other widgets only their text.
+bool paintsBackgroundFromPalette(const QWidget *widget)
+{
+    return qobject_cast<const QPushButton *>(widget) || qobject_cast<const QLabel *>(widget);
+}
+
+bool inPalette(const QWidget *widget, const QString &property)
+{
+    return property == QLatin1String("color")
+           || (property == QLatin1String("background-color") && paintsBackgroundFromPalette(widget));
+}
+
+bool hasBackground(const QWidget *widget, const QString &styleSheet)
+{
+    return paintsBackgroundFromPalette(widget) && styleSheet.contains(QLatin1String("background-color"));
+}
+
+// The sheet without the declarations the palette carries; false when the
+// sheet is not a plain list of declarations with plain values.
+bool sheetWithoutColours(const QWidget *widget, const QString &styleSheet, QString *rest)
+{
+    if (styleSheet.contains(QLatin1Char('{')) || styleSheet.contains(QLatin1Char('(')))
+        return false;
+    QStringList kept;
+    const auto declarations = styleSheet.splitRef(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QStringRef &declaration : declarations) {
+        const QStringRef trimmed = declaration.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (!inPalette(widget, trimmed.left(trimmed.indexOf(QLatin1Char(':'))).trimmed().toString().toLower()))
+            kept << trimmed.toString();
+    }
+    *rest = kept.join(QStringLiteral("; "));
+    return true;
+}
+
+// The sheet's palette and background, off the widget.
+void dropSheetPalette(QWidget *widget)
+{
+    widget->setPalette(QPalette());
+    if (qobject_cast<QLabel *>(widget))
+        widget->setAutoFillBackground(false);
+}
+
+// The palette a sheet gives the widget, learnt the first time by setting it.
+QPalette paletteOf(QWidget *widget, const QString &styleSheet)
+{
+    QVariantHash palettes = widget->property(SheetPalettes).toHash();
+    const auto known = palettes.constFind(styleSheet);
+    if (known != palettes.constEnd())
+        return known->value<QPalette>();
+    dropSheetPalette(widget);
+    widget->setStyleSheet(styleSheet);
+    widget->ensurePolished();
+    QPalette palette = widget->palette();
+    // A plain background also gives the shades of a button's bevel and of a
+    // label's frame, as the sheet paints them.
+    const QBrush background = palette.brush(QPalette::Active, QPalette::Window);
+    if (hasBackground(widget, styleSheet) && background.style() == Qt::SolidPattern) {
+        const QColor colour = background.color();
+        palette.setBrush(QPalette::Light, colour.lighter(115));
+        palette.setBrush(QPalette::Midlight, colour.lighter(107));
+        palette.setBrush(QPalette::Dark, colour.darker(150));
+        palette.setBrush(QPalette::Shadow, colour.darker(300));
+    }
+    palettes.insert(styleSheet, QVariant::fromValue(palette));
+    widget->setProperty(SheetPalettes, palettes);
+    return palette;
+}
+
+// A widget that paints all of its rectangle is painted on its own: the
+// widgets behind it are not painted again when it changes.  A push button
+// paints its bevel over all of it, unless its sheet gives it borders of its
+// own, which may leave corners open; a label that fills its background with
+// an opaque colour counts as opaque by itself.
+void paintOpaquely(QWidget *widget, const QString &styleSheet)
+{
+    if (qobject_cast<QPushButton *>(widget))
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, !styleSheet.contains(QLatin1String("border")));
+}
 
 } // namespace
 
@@ -43,6 +134,11 @@ void BaseFrame::setHeaderWidgets(QPushButton *btnUser, QPushButton *btnMessage, 
     this->btnMessage = btnMessage;
     this->lblFire = lblFire;
     this->lblPirate = lblPirate;
+    for (QWidget *widget : {static_cast<QWidget *>(btnUser), static_cast<QWidget *>(btnMessage),
+                            static_cast<QWidget *>(lblFire), static_cast<QWidget *>(lblPirate)}) {
+        if (widget)
+            paintOpaquely(widget, widget->styleSheet());
+    }
 }
 
 void BaseFrame::setLogoWidgets(QLabel *lblLogo, QLabel *lblShipsname, QLabel *lblDoorname)
@@ -57,6 +153,8 @@ void BaseFrame::setLogoWidgets(QLabel *lblLogo, QLabel *lblShipsname, QLabel *lb
 void BaseFrame::setStatusLabel(QLabel *lblStatus)
 {
     this->lblStatus = lblStatus;
+    if (lblStatus)
+        paintOpaquely(lblStatus, lblStatus->styleSheet());
 }
 
 // Features a build lacks are built disabled in its forms: they never show.
@@ -74,22 +172,53 @@ void BaseFrame::setShown(QWidget *widget, bool on)
     widget->setVisible(on && widget->isEnabled());
 }
 
+QString BaseFrame::shownStyleSheet(const QWidget *widget)
+{
+    const QVariant set = widget->property(SheetSet);
+    if (set.isValid() && set.toString() == widget->styleSheet())
+        return widget->property(SheetShown).toString();
+    return widget->styleSheet();
+}
+
+void BaseFrame::showStyleSheet(QWidget *widget, const QString &styleSheet)
+{
+    const QString shown = shownStyleSheet(widget);
+    if (shown == styleSheet)
+        return;
+    QString rest;
+    if (sheetWithoutColours(widget, styleSheet, &rest)) {
+        const QPalette palette = paletteOf(widget, styleSheet);
+        if (widget->styleSheet() != rest)
+            widget->setStyleSheet(rest);
+        widget->setPalette(palette);
+        if (qobject_cast<QLabel *>(widget))
+            widget->setAutoFillBackground(hasBackground(widget, styleSheet));
+        widget->setProperty(SheetSet, rest);
+    } else {
+        if (widget->property(SheetSet).isValid())
+            dropSheetPalette(widget);
+        widget->setStyleSheet(styleSheet);
+        widget->setProperty(SheetSet, styleSheet);
+    }
+    widget->setProperty(SheetShown, styleSheet);
+    paintOpaquely(widget, styleSheet);
+}
+
 void BaseFrame::setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet)
 {
-    if (widget->styleSheet() != styleSheet)
-        widget->setStyleSheet(styleSheet);
+    showStyleSheet(widget, styleSheet);
 }
 
 void BaseFrame::setStyleFlag(QWidget *widget, const QString &fragment, bool on)
 {
-    QString style = widget->styleSheet();
+    QString style = shownStyleSheet(widget);
     if (on == style.contains(fragment))
         return;
     if (on)
         style.append(fragment);
     else
         style.remove(fragment);
-    widget->setStyleSheet(style);
+    showStyleSheet(widget, style);
 }
 
 void BaseFrame::setHighlighted(QWidget *widget, bool on)
