@@ -321,7 +321,7 @@ void TestBaseFrame::statusLine()
     HeaderFrame frame(&door);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), text);
-    QCOMPARE(frame.lblStatus->styleSheet(), style);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), style);
 }
 
 // The label is rewritten only when its text changes: a style set by hand
@@ -334,33 +334,33 @@ void TestBaseFrame::statusTextUnchanged()
 
     door.setInfo(Frames::info({{2, 0x20}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
-    QCOMPARE(frame.lblStatus->styleSheet(), ErrorStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), ErrorStyle);
 
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("System failure"));
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 
     // Another record with the same text.
     door.setInfo(Frames::info({{2, 0x30}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelService, false);
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 
     // The error clears: the next text and its colours at once.
     door.setInfo(Frames::info({{2, 0x08}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Sensor / switch error"));
-    QCOMPARE(frame.lblStatus->styleSheet(), WarningStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), WarningStyle);
 
     door.setInfo(Frames::info({{26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Door open"));
-    QCOMPARE(frame.lblStatus->styleSheet(), StatusStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), StatusStyle);
 
     // A label that already holds the text keeps whatever style it has.
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, true);
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 }
 
 void TestBaseFrame::statusLineOnlyWhereRegistered()
@@ -373,7 +373,7 @@ void TestBaseFrame::statusLineOnlyWhereRegistered()
     label->setObjectName(QStringLiteral("lblStatus"));
     frame.refresh(BaseFrame::LevelEngineer, true);
     QCOMPARE(label->text(), QString("lblStatus"));
-    QCOMPARE(label->styleSheet(), QString());
+    QCOMPARE(BaseFrame::shownStyleSheet(label), QString());
 }
 
 // The screen's own refresh runs last, with the level and entry flag given.
@@ -409,13 +409,13 @@ void TestBaseFrame::blink()
     QVERIFY(frame.shows(frame.btnMessage));
 
     frame.blink();
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(BaseFrame::blinkState, true);
     frame.blink();
-    QCOMPARE(frame.btnMessage->styleSheet(), textShown);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textShown);
     QCOMPARE(BaseFrame::blinkState, false);
     frame.blink();
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks, (QList<bool>{false, true, false}));
 
     // Seen: hidden at the next refresh, and no longer blinked.
@@ -423,7 +423,7 @@ void TestBaseFrame::blink()
     frame.refresh(BaseFrame::LevelStandard, false);
     QVERIFY(!frame.shows(frame.btnMessage));
     frame.blink();
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks.size(), 4);
 }
 
@@ -435,20 +435,20 @@ void TestBaseFrame::blinkHiddenWidgets()
     // Before any refresh the fire label shows, so it blinks.
     frame.btnMessage->hide();
     frame.blink();
-    QCOMPARE(frame.lblFire->styleSheet(),
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: red"));
     frame.blink();
-    QCOMPARE(frame.lblFire->styleSheet(),
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: white"));
-    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
 
     // A refresh hides it in build A; then it keeps its style.
     frame.lblFire->setStyleSheet(FireStyle);
     frame.refresh(BaseFrame::LevelStandard, false);
     frame.blink();
     frame.blink();
-    QCOMPARE(frame.lblFire->styleSheet(), FireStyle);
-    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire), FireStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
     QCOMPARE(frame.blinks.size(), 4);
 
     // A screen that registered nothing still gets its own blink step.
@@ -471,8 +471,8 @@ void TestBaseFrame::blinkPhaseShared()
     second.blink();
     QCOMPARE(first.blinks, QList<bool>{false});
     QCOMPARE(second.blinks, QList<bool>{true});
-    QCOMPARE(first.btnMessage->styleSheet(), QString("background-color: yellow; font-weight: bold; color: yellow"));
-    QCOMPARE(second.btnMessage->styleSheet(), QString("background-color: yellow; font-weight: bold; "));
+    QCOMPARE(BaseFrame::shownStyleSheet(first.btnMessage), QString("background-color: yellow; font-weight: bold; color: yellow"));
+    QCOMPARE(BaseFrame::shownStyleSheet(second.btnMessage), QString("background-color: yellow; font-weight: bold; "));
 }
 
 // -- logo, ship's and door names -----------------------------------------------
@@ -623,7 +623,7 @@ void TestBaseFrame::startScreenHeaderNeverShows()
             QVERIFY2(child, widget);
             QVERIFY2(!child->isVisibleTo(screen), widget);
         }
-        QCOMPARE(panel.widget<QWidget>("btnMessage")->styleSheet(), QString("background-color: yellow; font-weight: bold"));
+        QCOMPARE(BaseFrame::shownStyleSheet(panel.widget<QWidget>("btnMessage")), QString("background-color: yellow; font-weight: bold"));
         QVERIFY(panel.widget<QWidget>("pushButton")->isVisibleTo(screen));
     }
 }
@@ -655,11 +655,11 @@ void TestBaseFrame::highlighted()
     button.setStyleSheet(before);
     HeaderFrame::setHighlighted(&button, true);
     HeaderFrame::setHighlighted(&button, true);
-    QCOMPARE(button.styleSheet(), on);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), on);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(button.styleSheet(), off);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(button.styleSheet(), off);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
 }
 
 void TestBaseFrame::styleFlagRemovesEveryCopy()
@@ -667,9 +667,9 @@ void TestBaseFrame::styleFlagRemovesEveryCopy()
     QLabel label;
     label.setStyleSheet("color: red; font-size: 9pt; font-size: 9pt");
     HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", false);
-    QCOMPARE(label.styleSheet(), QString("color: red"));
+    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red"));
     HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", true);
-    QCOMPARE(label.styleSheet(), QString("color: red; font-size: 9pt"));
+    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red; font-size: 9pt"));
 }
 
 void TestBaseFrame::hideDisabledChildren()

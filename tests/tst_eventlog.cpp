@@ -6,7 +6,7 @@
 
 #include <QAbstractButton>
 #include <QDateTime>
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -19,11 +19,12 @@ const QString TimePattern = QStringLiteral("--- dd.MM.yyyy hh:mm:ss:");
 const QByteArray SuppliesDown = Frames::info({{7, 0x00}});
 const QByteArray SuppliesUp = Frames::info();
 
-QStringList rows(QListWidget *list)
+// The log's list shows its model's rows.
+QStringList rows(QListView *list)
 {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        texts << list->model()->index(i, 0).data().toString();
     return texts;
 }
 
@@ -45,12 +46,12 @@ private slots:
     void keepsNewestRows();
 
 private:
-    QListWidget *openLogAfterEvent(PanelHarness &panel);
+    QListView *openLogAfterEvent(PanelHarness &panel);
 };
 
 // Goes to the main door screen, raises two events there and opens the log
 // with the header's message button.
-QListWidget *TestEventlog::openLogAfterEvent(PanelHarness &panel)
+QListView *TestEventlog::openLogAfterEvent(PanelHarness &panel)
 {
     panel.click(QStringLiteral("pushButton"));
     panel.send('i', SuppliesDown);
@@ -59,7 +60,7 @@ QListWidget *TestEventlog::openLogAfterEvent(PanelHarness &panel)
     panel.click(QStringLiteral("btnMessage"));
     if (panel.screenName() != QLatin1String("eventlog"))
         return nullptr;
-    return panel.widget<QListWidget>(QStringLiteral("listWidget"));
+    return panel.widget<QListView>(QStringLiteral("listWidget"));
 }
 
 void TestEventlog::newestEventOnTopTimeAboveText()
@@ -73,7 +74,7 @@ void TestEventlog::newestEventOnTopTimeAboveText()
 
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    auto *list = panel.widget<QListWidget>(QStringLiteral("listWidget"));
+    auto *list = panel.widget<QListView>(QStringLiteral("listWidget"));
     QVERIFY(list);
 
     const QStringList shown = rows(list);
@@ -90,13 +91,13 @@ void TestEventlog::newestEventOnTopTimeAboveText()
     panel.click(QStringLiteral("btnBack"));
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    QCOMPARE(rows(panel.widget<QListWidget>(QStringLiteral("listWidget"))), shown);
+    QCOMPARE(rows(panel.widget<QListView>(QStringLiteral("listWidget"))), shown);
 }
 
 void TestEventlog::eventsArriveWhileLogIsOpen()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
 
     panel.send('i', SuppliesUp);
@@ -135,7 +136,7 @@ void TestEventlog::acknowledgedOnlyWhenLoggedIn()
     QVERIFY(panel.button(QStringLiteral("btnMessage"))->isVisible());
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    QCOMPARE(panel.widget<QListWidget>(QStringLiteral("listWidget"))->count(), 4);
+    QCOMPARE(rows(panel.widget<QListView>(QStringLiteral("listWidget"))).size(), 4);
 
     // The header is drawn before the log takes the events: the next
     // refresh shows the outcome.
@@ -162,7 +163,7 @@ void TestEventlog::loginWhileLogIsOpenAcknowledges()
 void TestEventlog::messageButtonOnLogDoesNothing()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
     const QStringList history = panel.window().navigationHistory();
     const QStringList shown = rows(list);
@@ -177,20 +178,20 @@ void TestEventlog::messageButtonOnLogDoesNothing()
 void TestEventlog::scrollButtons()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
     for (int i = 0; i < 8; ++i) {
         panel.send('i', SuppliesUp);
         panel.send('i', SuppliesDown);
     }
     PanelHarness::settle();
-    const int rowCount = list->count();
+    const int rowCount = list->model()->rowCount();
     QCOMPARE(rowCount, 4 + 8 * 8);
 
     QScrollBar *bar = list->verticalScrollBar();
     QCOMPARE(bar->value(), 0);
     QVERIFY(bar->maximum() > 6);
-    const auto topRow = [list] { return list->row(list->itemAt(2, 2)); };
+    const auto topRow = [list] { return list->indexAt(QPoint(2, 2)).row(); };
 
     panel.click(QStringLiteral("btnLineUp"));
     QCOMPARE(bar->value(), 0);
@@ -207,7 +208,7 @@ void TestEventlog::scrollButtons()
     // The oldest event's text row is in view at the bottom.
     panel.click(QStringLiteral("btnLastLine"));
     QCOMPARE(bar->value(), bar->maximum());
-    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(rowCount - 1))));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(rowCount - 1, 0))));
 
     panel.click(QStringLiteral("btnLineDown"));
     QCOMPARE(bar->value(), bar->maximum());
@@ -234,7 +235,7 @@ void TestEventlog::keepsNewestRows()
     DoorControl door;
     Eventlog log;
     log.doorControl = &door;
-    auto *list = log.findChild<QListWidget *>(QStringLiteral("listWidget"));
+    auto *list = log.findChild<QListView *>(QStringLiteral("listWidget"));
     const int batches[] = {DoorControl::MaxEvents, DoorControl::MaxEvents / 2};
     int raised = 0;
     for (int batch : batches) {
@@ -242,9 +243,10 @@ void TestEventlog::keepsNewestRows()
             door.addEvent(QString::number(raised++));
         log.refresh(BaseFrame::LevelStandard, false);
     }
-    QCOMPARE(list->count(), 2 * DoorControl::MaxEvents);
-    QCOMPARE(list->item(1)->text(), QString::number(raised - 1));
-    QCOMPARE(list->item(list->count() - 1)->text(), QString::number(raised - DoorControl::MaxEvents));
+    const QStringList shown = rows(list);
+    QCOMPARE(shown.size(), 2 * DoorControl::MaxEvents);
+    QCOMPARE(shown.at(1), QString::number(raised - 1));
+    QCOMPARE(shown.last(), QString::number(raised - DoorControl::MaxEvents));
 }
 
 QTEST_MAIN(TestEventlog)
