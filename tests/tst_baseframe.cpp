@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -145,6 +147,8 @@ private slots:
 
     void highlighted_data();
     void highlighted();
+    void sheetShownAsSet_data();
+    void sheetShownAsSet();
     void styleFlagRemovesEveryCopy();
     void hideDisabledChildren();
 
@@ -158,6 +162,8 @@ private:
 
 void TestBaseFrame::initTestCase()
 {
+    // As the panel program does: what a sheet looks like depends on it.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     qRegisterMetaType<BaseFrame::auth_level>();
     QVERIFY(dir.isValid());
     QDir::setCurrent(dir.path());
@@ -660,6 +666,108 @@ void TestBaseFrame::highlighted()
     QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
     HeaderFrame::setHighlighted(&button, false);
     QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
+}
+
+void TestBaseFrame::sheetShownAsSet_data()
+{
+    QTest::addColumn<bool>("button");       // else a label with a sunken frame
+    QTest::addColumn<QString>("form");      // the sheet its form gives it
+    QTest::addColumn<QStringList>("shown"); // sheets shown in turn
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("down");
+
+    const QString lime = QStringLiteral("background-color: lime;");
+    const QString message = QStringLiteral("background-color: yellow; font-weight: bold; ");
+    const QString fire = QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ");
+    const QString silver = QStringLiteral("background-color: silver; font-size:10pt");
+    const QString lit = QStringLiteral("background-color: lime; color: black;");
+    const QString struck = QStringLiteral("background-color: #343434; text-decoration: line-through; color: black;");
+    const QString fuchsia = QStringLiteral("background-color: fuchsia; color: %1; font-weight: bold;");
+    QTest::newRow("lamp lit") << true << "" << QStringList{lime} << true << false;
+    QTest::newRow("lamp out again") << true << "" << QStringList{lime, ""} << true << false;
+    QTest::newRow("lamp lit, disabled") << true << "" << QStringList{"", lime} << false << false;
+    QTest::newRow("lamp lit, held") << true << "" << QStringList{lime} << true << true;
+    QTest::newRow("highlight on a sheet") << true << "color: black" << QStringList{"color: black; background-color: lime"}
+                                          << true << false;
+    QTest::newRow("lit, then struck") << true << "" << QStringList{lit, struck} << false << false;
+    QTest::newRow("struck, then lit") << true << "" << QStringList{struck, lit} << true << false;
+    QTest::newRow("exit only") << true << "" << QStringList{"background-color: yellow;"} << true << false;
+    QTest::newRow("blink, bold") << true << "" << QStringList{fuchsia.arg("white"), fuchsia.arg("fuchsia")} << false << false;
+    QTest::newRow("message, dark") << true << "background-color: yellow; font-weight: bold"
+                                   << QStringList{message + "color: yellow"} << true << false;
+    QTest::newRow("message, bright") << true << "background-color: yellow; font-weight: bold"
+                                     << QStringList{message + "color: yellow", message} << true << false;
+    QTest::newRow("fire, dark") << false << fire + "white" << QStringList{fire + "red"} << true << false;
+    QTest::newRow("fire, bright") << false << fire + "white" << QStringList{fire + "red", fire + "white"} << true << false;
+    QTest::newRow("status, error") << false << silver << QStringList{ErrorStyle} << true << false;
+    QTest::newRow("status, after an error") << false << silver << QStringList{ErrorStyle, silver} << true << false;
+    QTest::newRow("status, seaworthy") << false << silver
+                                       << QStringList{"background-color: blue; font-weight: bold; color: white; font-size:10pt"}
+                                       << true << false;
+    QTest::newRow("row lit") << false << "background-color: silver;"
+                             << QStringList{"background-color: silver;; background-color: lime"} << true << false;
+    QTest::newRow("row out again") << false << "background-color: silver;"
+                                   << QStringList{"background-color: silver;; background-color: lime", "background-color: silver;"}
+                                   << true << false;
+    QTest::newRow("label lit, no background before") << false << "color: grey" << QStringList{"color: grey; background-color: lime"}
+                                                     << true << false;
+    QTest::newRow("label out again") << false << "color: grey"
+                                     << QStringList{"color: grey; background-color: lime", "color: grey"} << true << false;
+    QTest::newRow("not a plain list") << true << "" << QStringList{"QPushButton { background-color: lime; }"} << true << false;
+}
+
+// A sheet shown looks on the screen exactly as the sheet set does, in a
+// screen with the font every form gives.
+void TestBaseFrame::sheetShownAsSet()
+{
+    QFETCH(bool, button);
+    QFETCH(QString, form);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, enabled);
+    QFETCH(bool, down);
+
+    QWidget window;
+    window.resize(200, 80);
+    QWidget *widgets[2];
+    for (int i = 0; i < 2; ++i) {
+        auto *screen = new QWidget(&window);
+        screen->setGeometry(i * 100, 0, 100, 80);
+        screen->setStyleSheet(QStringLiteral("font: 8pt \"Arial\""));
+        if (button) {
+            widgets[i] = new QPushButton(QStringLiteral("Push\nButton"), screen);
+        } else {
+            auto *label = new QLabel(QStringLiteral("FIRE"), screen);
+            label->setFrameShape(QFrame::WinPanel);
+            label->setFrameShadow(QFrame::Sunken);
+            label->setAlignment(Qt::AlignCenter);
+            widgets[i] = label;
+        }
+        widgets[i]->setGeometry(10, 10, 61, 41);
+        widgets[i]->setStyleSheet(form);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString &sheet : shown) {
+        BaseFrame::showStyleSheet(widgets[0], sheet);
+        widgets[1]->setStyleSheet(sheet);
+        QCoreApplication::processEvents();
+    }
+    for (QWidget *widget : widgets) {
+        widget->setEnabled(enabled);
+        if (auto *pushButton = qobject_cast<QPushButton *>(widget))
+            pushButton->setDown(down);
+    }
+    QCOMPARE(BaseFrame::shownStyleSheet(widgets[0]), shown.last());
+
+    // Each as the focus widget (a button's focus frame is drawn too).
+    QImage pictures[2];
+    for (int i = 0; i < 2; ++i) {
+        widgets[i]->setFocus();
+        QCoreApplication::processEvents();
+        pictures[i] = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32)
+                          .copy(i * 100, 0, 100, 80);
+    }
+    QCOMPARE(pictures[0], pictures[1]);
 }
 
 void TestBaseFrame::styleFlagRemovesEveryCopy()

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QDateTime>
 #include <QListView>
+#include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -28,6 +30,55 @@ QStringList rows(QListView *list)
     return texts;
 }
 
+// The log's list as a list widget of the form shows it, fed as the log
+// used to feed it: each event's text row, then its time row, put on top;
+// the oldest rows past the cap taken out.
+class ListWidgetLog : public QWidget
+{
+public:
+    explicit ListWidgetLog(QWidget *parent)
+        : QWidget(parent)
+        , list(new QListWidget(this))
+    {
+        setStyleSheet(QStringLiteral("font: 8pt \"Arial\""));
+        list->setGeometry(0, 70, 241, 211);
+        list->setFrameShape(QFrame::WinPanel);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        list->setUniformItemSizes(true);
+        QPalette palette = list->palette();
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Light, QPalette::Midlight,
+                                         QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+            palette.setColor(role, Qt::black);
+        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::white);
+        list->setPalette(palette);
+    }
+
+    void take(const QList<LogEvent> &events)
+    {
+        for (const LogEvent &event : events) {
+            list->insertItem(0, event.text);
+            list->insertItem(0, event.time.toString(TimePattern));
+        }
+        if (list->count() > 2 * DoorControl::MaxEvents)
+            list->model()->removeRows(2 * DoorControl::MaxEvents, list->count() - 2 * DoorControl::MaxEvents);
+    }
+
+    QListWidget *list;
+};
+
+// Events a second apart, their texts taking turns.
+QList<LogEvent> events(int count, int from)
+{
+    const QDateTime start(QDate(2024, 4, 24), QTime(13, 5, 9));
+    QList<LogEvent> made;
+    for (int i = from; i < from + count; ++i)
+        made.append({start.addSecs(i), i % 3 ? QStringLiteral("230V ok") : QStringLiteral("230V HP error")});
+    return made;
+}
+
 } // namespace
 
 class TestEventlog : public QObject
@@ -44,6 +95,8 @@ private slots:
     void scrollButtons();
     void backReturns();
     void keepsNewestRows();
+    void showsAsListWidget_data();
+    void showsAsListWidget();
 
 private:
     QListView *openLogAfterEvent(PanelHarness &panel);
@@ -247,6 +300,84 @@ void TestEventlog::keepsNewestRows()
     QCOMPARE(shown.size(), 2 * DoorControl::MaxEvents);
     QCOMPARE(shown.at(1), QString::number(raised - 1));
     QCOMPARE(shown.last(), QString::number(raised - DoorControl::MaxEvents));
+}
+
+void TestEventlog::showsAsListWidget_data()
+{
+    QTest::addColumn<int>("held");     // events taken before
+    QTest::addColumn<int>("scrolled"); // scroll bar value then; -1: its maximum
+    QTest::addColumn<int>("selected"); // row selected; -1: none
+    QTest::addColumn<int>("more");     // events taken while it shows
+
+    QTest::newRow("empty") << 0 << 0 << -1 << 1;
+    QTest::newRow("one event") << 1 << 0 << -1 << 1;
+    QTest::newRow("nearly a view") << 6 << 0 << 3 << 2;
+    QTest::newRow("a view and more") << 9 << -1 << -1 << 1;
+    QTest::newRow("scrolled, selected") << 40 << 2 << 5 << 3;
+    QTest::newRow("full") << DoorControl::MaxEvents << 0 << 1 << 1;
+    QTest::newRow("full, at its end") << DoorControl::MaxEvents << -1 << -1 << 2;
+    QTest::newRow("past its cap at once") << DoorControl::MaxEvents << 7 << -1 << DoorControl::MaxEvents + 5;
+}
+
+// The log's list shows, scrolls and selects as the list widget did, and
+// what it leaves on the screen when events come is what a full paint gives.
+void TestEventlog::showsAsListWidget()
+{
+    QFETCH(int, held);
+    QFETCH(int, scrolled);
+    QFETCH(int, selected);
+    QFETCH(int, more);
+
+    QWidget window;
+    window.resize(500, 320);
+    DoorControl door;
+    auto *log = new Eventlog(&window);
+    log->doorControl = &door;
+    auto *reference = new ListWidgetLog(&window);
+    reference->setGeometry(250, 0, 240, 320);
+    auto *list = log->findChild<QListView *>(QStringLiteral("listWidget"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto take = [&](int count, int from) {
+        door.events = events(count, from);
+        log->refresh(BaseFrame::LevelStandard, false);
+        reference->take(events(count, from));
+        QCoreApplication::processEvents();
+    };
+    const auto compare = [&] {
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(list), rows(reference->list));
+        for (QScrollBar *(QAbstractScrollArea::*bar)() const :
+             {&QAbstractScrollArea::verticalScrollBar, &QAbstractScrollArea::horizontalScrollBar}) {
+            QCOMPARE((list->*bar)()->minimum(), (reference->list->*bar)()->minimum());
+            QCOMPARE((list->*bar)()->maximum(), (reference->list->*bar)()->maximum());
+            QCOMPARE((list->*bar)()->pageStep(), (reference->list->*bar)()->pageStep());
+            QCOMPARE((list->*bar)()->value(), (reference->list->*bar)()->value());
+        }
+        for (int row : {0, 1, 13, 14, 2 * held - 1}) {
+            QCOMPARE(list->visualRect(list->model()->index(row, 0)),
+                     reference->list->visualRect(reference->list->model()->index(row, 0)));
+        }
+        for (const QPoint &at : {QPoint(2, 2), QPoint(120, 100), QPoint(238, 204), QPoint(2, 300)})
+            QCOMPARE(list->indexAt(at).row(), reference->list->indexAt(at).row());
+        // What the screen holds, and a fresh paint.
+        const QImage shown = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // (The list is a pixel wider than its screen, which clips it.)
+        QCOMPARE(shown.copy(0, 70, 240, 211), shown.copy(250, 70, 240, 211));
+        QCOMPARE(painted.copy(0, 70, 240, 211), shown.copy(0, 70, 240, 211));
+    };
+
+    take(held, 0);
+    for (QListView *view : {list, static_cast<QListView *>(reference->list)}) {
+        view->verticalScrollBar()->setValue(scrolled < 0 ? view->verticalScrollBar()->maximum() : scrolled);
+        if (selected >= 0)
+            view->selectionModel()->select(view->model()->index(selected, 0), QItemSelectionModel::ClearAndSelect);
+    }
+    compare();
+    take(more, held);
+    compare();
 }
 
 QTEST_MAIN(TestEventlog)

@@ -5,8 +5,10 @@
 #include "panelsettings.h"
 #include "screennames.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVariantHash>
@@ -101,14 +103,16 @@ QPalette paletteOf(QWidget *widget, const QString &styleSheet)
 }
 
 // A widget that paints all of its rectangle is painted on its own: the
-// widgets behind it are not painted again when it changes.  A push button
-// paints its bevel over all of it, unless its sheet gives it borders of its
-// own, which may leave corners open; a label that fills its background with
-// an opaque colour counts as opaque by itself.
+// widgets behind it are not painted again when it changes.  In the panel's
+// style ("Windows") a push button paints its bevel over all of it, unless its
+// sheet gives it borders of its own, which may leave corners open; a label
+// that fills its background with an opaque colour counts as opaque by itself.
 void paintOpaquely(QWidget *widget, const QString &styleSheet)
 {
-    if (qobject_cast<QPushButton *>(widget))
-        widget->setAttribute(Qt::WA_OpaquePaintEvent, !styleSheet.contains(QLatin1String("border")));
+    if (qobject_cast<QPushButton *>(widget)) {
+        const bool bevelCoversIt = QApplication::style()->objectName().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0;
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, bevelCoversIt && !styleSheet.contains(QLatin1String("border")));
+    }
 }
 
 } // namespace

@@ -323,13 +323,12 @@ void EventRows::updateGeometries()
         const int contentsHeight = rows * height;
         const int viewHeight = viewport()->height();
         if (verticalScrollMode() == ScrollPerItem) {
-            // One step a row; a page is the rows that fit below the first
-            // one shown, so that the last step shows the last row whole.
-            const int steps = rows - 1;
+            // One step a row, a page the rows that fit whole; the last step
+            // shows the last row whole.  A list that fits has a page of all
+            // its rows and its end.
+            const int steps = rows;
             if (steps > 0) {
-                int pageSteps = rows;
-                if (contentsHeight > viewHeight)
-                    pageSteps = qMax(1, qMin(steps, viewHeight >= height ? (viewHeight - height) / height : 0));
+                const int pageSteps = contentsHeight <= viewHeight ? rows + 1 : qMax(1, qMin(rows, viewHeight / height));
                 verticalScrollBar()->setSingleStep(1);
                 verticalScrollBar()->setPageStep(pageSteps);
                 verticalScrollBar()->setRange(0, steps - pageSteps);
