@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "chooserwindow.h"
 #include "singleinstance.h"
 #include "terminationsignals.h"
 

@@ -9,6 +9,11 @@ LocalTime localTime()
     return fromDateTime(QDateTime::currentDateTime());
 }
 
+qint64 currentMSecsSinceEpoch()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 // The system clock keeps universal time; the local time zone turns the
 // panel's local time into it.  Setting it needs the right to set the
 // system time, which a panel running as an ordinary user lacks: the kernel

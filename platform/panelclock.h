@@ -22,6 +22,9 @@ struct LocalTime {
 // The local time now.
 LocalTime localTime();
 
+// The wall clock now, in milliseconds since 1970-01-01 00:00 UTC.
+qint64 currentMSecsSinceEpoch();
+
 // Sets the local time.  A date or time that does not exist (31 February,
 // hour 24) is refused, and so is every setting the process is not allowed
 // to make: then nothing is set and the result is false.

@@ -89,6 +89,11 @@ class BareFrame : public BaseFrame
 {
 public:
     using BaseFrame::hideDisabledChildren;
+
+    QList<bool> blinks;
+
+protected:
+    void blinkScreen(bool state) override { blinks.append(state); }
 };
 
 void writeSettings(const QVariantMap &values)
@@ -134,7 +139,6 @@ private slots:
 
     void blink();
     void blinkHiddenWidgets();
-    void blinkPhaseShared();
 
     void layout_data();
     void layout();
@@ -173,7 +177,6 @@ void TestBaseFrame::init()
 {
     QDir::setCurrent(dir.path());
     writeSettings({});
-    BaseFrame::blinkState = false;
 }
 
 // -- header ----------------------------------------------------------------
@@ -414,13 +417,11 @@ void TestBaseFrame::blink()
     frame.refresh(BaseFrame::LevelStandard, false);
     QVERIFY(frame.shows(frame.btnMessage));
 
-    frame.blink();
+    frame.blink(false);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
-    QCOMPARE(BaseFrame::blinkState, true);
-    frame.blink();
+    frame.blink(true);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textShown);
-    QCOMPARE(BaseFrame::blinkState, false);
-    frame.blink();
+    frame.blink(false);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks, (QList<bool>{false, true, false}));
 
@@ -428,7 +429,7 @@ void TestBaseFrame::blink()
     door.eventsSeen = 1;
     frame.refresh(BaseFrame::LevelStandard, false);
     QVERIFY(!frame.shows(frame.btnMessage));
-    frame.blink();
+    frame.blink(true);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks.size(), 4);
 }
@@ -440,10 +441,10 @@ void TestBaseFrame::blinkHiddenWidgets()
 
     // Before any refresh the fire label shows, so it blinks.
     frame.btnMessage->hide();
-    frame.blink();
+    frame.blink(false);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: red"));
-    frame.blink();
+    frame.blink(true);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: white"));
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
@@ -451,34 +452,16 @@ void TestBaseFrame::blinkHiddenWidgets()
     // A refresh hides it in build A; then it keeps its style.
     frame.lblFire->setStyleSheet(FireStyle);
     frame.refresh(BaseFrame::LevelStandard, false);
-    frame.blink();
-    frame.blink();
+    frame.blink(false);
+    frame.blink(true);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire), FireStyle);
     QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
     QCOMPARE(frame.blinks.size(), 4);
 
     // A screen that registered nothing still gets its own blink step.
     BareFrame bare;
-    bare.blink();
-    QCOMPARE(BaseFrame::blinkState, true);
-}
-
-// One phase for all screens: each blink() moves it on, whichever screen.
-void TestBaseFrame::blinkPhaseShared()
-{
-    DoorControl door;
-    door.addEvent(QStringLiteral("safety stop"));
-    HeaderFrame first(&door);
-    HeaderFrame second(&door);
-    first.refresh(BaseFrame::LevelStandard, false);
-    second.refresh(BaseFrame::LevelStandard, false);
-
-    first.blink();
-    second.blink();
-    QCOMPARE(first.blinks, QList<bool>{false});
-    QCOMPARE(second.blinks, QList<bool>{true});
-    QCOMPARE(BaseFrame::shownStyleSheet(first.btnMessage), QString("background-color: yellow; font-weight: bold; color: yellow"));
-    QCOMPARE(BaseFrame::shownStyleSheet(second.btnMessage), QString("background-color: yellow; font-weight: bold; "));
+    bare.blink(true);
+    QCOMPARE(bare.blinks, QList<bool>{true});
 }
 
 // -- logo, ship's and door names -----------------------------------------------
@@ -562,14 +545,13 @@ void TestBaseFrame::doorNameVisibilityKept()
 
 void TestBaseFrame::logoPicture()
 {
-    QPixmap *saved = BaseFrame::logoPixmap;
     QPixmap picture(8, 4);
     picture.fill(Qt::blue);
-    BaseFrame::logoPixmap = &picture;
     HeaderFrame withLogo;
-    BaseFrame::logoPixmap = nullptr;
+    withLogo.setLogo(picture);
     HeaderFrame withoutLogo;
-    BaseFrame::logoPixmap = saved;
+    BareFrame noLabel;
+    noLabel.setLogo(picture);
 
     QCOMPARE(withLogo.lblLogo->pixmap(Qt::ReturnByValue).size(), QSize(8, 4));
     QVERIFY(withoutLogo.lblLogo->pixmap(Qt::ReturnByValue).isNull());

@@ -5,7 +5,6 @@
 #include "mainwindow.h"
 #include "panelharness.h"
 #include "pseudoterminal.h"
-#include "worker.h"
 
 #include <QFile>
 #include <QImage>
@@ -54,11 +53,11 @@ protected:
     void blinkScreen(bool state) override { blinks.append(state); }
 };
 
-ProbeScreen *addProbe(PanelHarness &panel)
+ProbeScreen *addProbe(PanelHarness &panel, const QString &name = QStringLiteral("probe"))
 {
     auto *stack = panel.window().findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
     auto *probe = new ProbeScreen;
-    probe->setObjectName(QStringLiteral("probe"));
+    probe->setObjectName(name);
     stack->addWidget(probe);
     probe->doorControl = panel.screen(QStringLiteral("start"))->doorControl;
     MainWindow *window = &panel.window();
@@ -126,6 +125,7 @@ private slots:
 
     void login();
     void blink();
+    void blinkPhaseShared();
 
     void logo_data();
     void logo();
@@ -141,10 +141,8 @@ void TestMainWindow::startState()
     QVERIFY(panel.screensaverTimer().isSingleShot());
     QCOMPARE(panel.screensaverTimer().interval(), 300000);
 
-    auto *blinkTimer = panel.window().findChild<QTimer *>(QStringLiteral("blinkTimer"));
-    QVERIFY(blinkTimer);
-    QVERIFY(blinkTimer->isActive());
-    QCOMPARE(blinkTimer->interval(), 500);
+    QVERIFY(panel.blinkTimer().isActive());
+    QCOMPARE(panel.blinkTimer().interval(), 500);
 
     // The start screen was entered: its door name comes from the settings.
     QCOMPARE(doorNameOn(panel, "start"), QString("Bow door"));
@@ -289,7 +287,6 @@ void TestMainWindow::backFromLastEntryCloses()
     QCOMPARE(panel.screenName(), QString("start"));
 
     emit panel.screen()->segueBack();
-    PanelHarness::settle();
     QVERIFY(!panel.window().isVisible());
     QVERIFY(panel.window().navigationHistory().isEmpty());
 }
@@ -620,14 +617,29 @@ void TestMainWindow::blink()
     QVERIFY(probe->blinks.isEmpty());
 
     panel.segue("probe");
-    const bool phase = BaseFrame::blinkState;
     panel.window().blinkEvent();
     panel.window().blinkEvent();
+    QCOMPARE(probe->blinks.size(), 2);
+    const bool phase = probe->blinks.at(0);
     QCOMPARE(probe->blinks, (QList<bool>{phase, !phase}));
 
-    auto *blinkTimer = panel.window().findChild<QTimer *>(QStringLiteral("blinkTimer"));
-    blinkTimer->setInterval(5);
+    panel.blinkTimer().setInterval(5);
     QTRY_VERIFY(probe->blinks.size() >= 4);
+}
+
+// One phase for all screens: each step moves it on, whichever screen shows.
+void TestMainWindow::blinkPhaseShared()
+{
+    PanelHarness panel;
+    ProbeScreen *first = addProbe(panel, QStringLiteral("first"));
+    ProbeScreen *second = addProbe(panel, QStringLiteral("second"));
+
+    panel.segue("first");
+    panel.window().blinkEvent();
+    panel.segue("second");
+    panel.window().blinkEvent();
+    QCOMPARE(first->blinks.size(), 1);
+    QCOMPARE(second->blinks, QList<bool>{!first->blinks.at(0)});
 }
 
 void TestMainWindow::logo_data()
@@ -659,11 +671,14 @@ void TestMainWindow::logo()
         QFile(QStringLiteral("logo.png")).open(QIODevice::WriteOnly);
 
     PseudoTerminal line;
-    Worker::setDefaultPortName(line.devicePath());
-    MainWindow window;
+    MainWindow window(line.devicePath());
     QDir::setCurrent(previous);
     const bool sensible = size.isValid() && size.width() <= 4096 && size.height() <= 4096;
-    QCOMPARE(BaseFrame::logoPixmap->size(), sensible ? size : QSize(0, 0));
+    // Every screen with a logo label shows the window's one picture.
+    const auto labels = window.findChildren<QLabel *>(QStringLiteral("lblLogo"));
+    QVERIFY(!labels.isEmpty());
+    for (QLabel *label : labels)
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), sensible ? size : QSize(0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)

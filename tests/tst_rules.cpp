@@ -3,6 +3,7 @@
 
 #include "doorcontrol.h"
 #include "frames.h"
+#include "iolayout.h"
 #include "iopage.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
@@ -45,23 +46,24 @@ QByteArray hexOf(const QByteArray &bytes)
     return bytes.toHex(' ').toUpper();
 }
 
-// Main word (group -1): info bytes 6..9, levels in config 16..19; group g:
-// info 14 or 18, levels 70 or 82.  Every other bit of the word is inactive.
+// A record with `bit` of the main I/O word (group -1) or of group g set to
+// `value`; every other bit of that word is inactive.
 QByteArray ioRecord(int group, int level, int bit, bool value)
 {
     quint32 word = level ? 0u : group < 0 ? 0xFFFFFFFFu : 0xFFFFu;
     word = value ? word | (1u << bit) : word & ~(1u << bit);
     Rows::Bytes bytes;
     for (int i = 0; i < 4; ++i)
-        bytes.append({(group < 0 ? 6 : group == 1 ? 14 : 18) + i, quint8(word >> (8 * i))});
+        bytes.append({(group < 0 ? IoLayout::MainWord : IoLayout::group(group).word) + i, quint8(word >> (8 * i))});
     return ownInfo(bytes);
 }
 
 QByteArray ioLevels(int group, int level)
 {
     QByteArray block = Frames::config();
-    for (int i = 0; i < (group < 0 ? 4 : 2); ++i)
-        block[(group < 0 ? 16 : group == 1 ? 70 : 82) + i] = static_cast<char>(level ? 0xFF : 0);
+    const int at = group < 0 ? IoLayout::MainLevels : IoLayout::group(group).levels;
+    const int size = group < 0 ? IoLayout::MainLevelBytes : IoLayout::GroupLevelBytes;
+    block.replace(at, size, QByteArray(size, static_cast<char>(level ? 0xFF : 0)));
     return block;
 }
 
@@ -121,6 +123,7 @@ private slots:
     void alarmLabels_data();
     void alarmLabels();
     void utilitiesAndBuildDate();
+    void utilitiesTitleTapShowsNothing();
     void modeRequestBeforeConfiguration();
     void modeOneAsked_data();
     void modeOneAsked();
@@ -139,6 +142,8 @@ private slots:
     void paramButtons();
     void paramWriteBack_data();
     void paramWriteBack();
+    void paramNotWrittenBackUnlessWhole_data();
+    void paramNotWrittenBackUnlessWhole();
     void settingsMenu();
     void layoutSwitches();
     void repaintsLeaveAFullPaint_data();
@@ -260,6 +265,17 @@ void TestRules::utilitiesAndBuildDate()
     }
     panel.segue("systeminfo");
     QCOMPARE(panel.widget<QLabel>("lblBuildDate")->text(), rows().buildDate);
+}
+
+// The login button over the title takes no focus, so a short tap on the
+// title draws no focus frame around it.
+void TestRules::utilitiesTitleTapShowsNothing()
+{
+    PanelHarness panel;
+    panel.segue("utilities");
+    panel.click("btnLogin");
+    QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
+    QVERIFY(!panel.button("btnLogin")->hasFocus());
 }
 
 // Before a configuration block is held every bit reads inactive.
@@ -512,6 +528,37 @@ void TestRules::paramWriteBack()
     panel.click("btnBack");
     setField(edit.written);
     QCOMPARE(hexOf(panel.poll()), hexOf(panelFrame('W', block)));
+}
+
+void TestRules::paramNotWrittenBackUnlessWhole_data()
+{
+    QTest::addColumn<Rows::ParamEdit>("row");
+    QTest::addColumn<QByteArray>("block");
+    const Rows::ParamEdit &edit = rows().paramEdits.first();
+    QTest::addRow("%s %s, no block yet", edit.screen, edit.button) << edit << QByteArray();
+    QTest::addRow("%s %s, short block", edit.screen, edit.button) << edit << Frames::config().left(60);
+}
+
+// Without a whole block from the controller (only the start image, or a
+// short block), an edit and back send no block; with none held, the
+// configuration request still waits.
+void TestRules::paramNotWrittenBackUnlessWhole()
+{
+    QFETCH(Rows::ParamEdit, row);
+    QFETCH(QByteArray, block);
+    PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(row.screen);
+    if (!block.isEmpty())
+        panel.send('v', block);
+    panel.send('i', ownInfo());
+    panel.written();
+
+    ModalDriver driver({row.step, "btnEnter"}, &panel.window());
+    panel.click(row.button);
+    QVERIFY(driver.done());
+    panel.click("btnBack");
+    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex(block.isEmpty() ? "21 02 76 99" : "")));
 }
 
 // Each level's buttons; a logout leaves the menu at once.  "Deadman", where

@@ -1,6 +1,6 @@
 #include "panelharness.h"
 
-#include "longpress.h"
+#include "fakepanelclock.h"
 #include "mainwindow.h"
 
 #include <QAbstractButton>
@@ -8,13 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-qint64 fakeNow = 0;
-
-qint64 fakeClock()
-{
-    return fakeNow;
-}
 
 const QString DoorOpenBase = QStringLiteral("color: grey");
 const QString DoorOpenLit = QStringLiteral("color: grey; background-color: lime");
@@ -32,9 +25,6 @@ class TestTotmann : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void leavesInPlaceWhenHoldToRunIsOff();
     void leavesWhenHoldToRunEnds();
     void doorOpenFollowsMainInput0();
@@ -44,17 +34,6 @@ private slots:
 private:
     void enterHoldToRun(PanelHarness &panel);
 };
-
-void TestTotmann::init()
-{
-    LongPress::setClock(&fakeClock);
-    fakeNow = 1000000;
-}
-
-void TestTotmann::cleanup()
-{
-    LongPress::setClock(nullptr);
-}
 
 void TestTotmann::enterHoldToRun(PanelHarness &panel)
 {
@@ -146,9 +125,8 @@ void TestTotmann::utilitiesButtonPressLength()
 
     QTest::mousePress(utilities, Qt::LeftButton);
     QCOMPARE(panel.screenName(), QStringLiteral("totmann"));
-    fakeNow += heldMs;
+    FakePanelClock::advance(heldMs);
     QTest::mouseRelease(utilities, Qt::LeftButton);
-    PanelHarness::settle();
 
     QCOMPARE(panel.screenName(), target);
     QCOMPARE(panel.window().navigationHistory(), (QStringList{"start", "totmann", target}));

@@ -374,10 +374,8 @@ void TestUser::levelSurvivesNavigation()
     QVERIFY(!panel.button(QStringLiteral("btnExit"))->isVisible());
 
     panel.window().saveScreen();
-    panel.settle();
     QCOMPARE(panel.screenName(), QStringLiteral("screensaver"));
     panel.window().segueBack();
-    panel.settle();
     QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
     QVERIFY(panel.button(QStringLiteral("btnService"))->isVisible());
 

@@ -1,5 +1,5 @@
+#include "fakepanelclock.h"
 #include "fakepanelutilities.h"
-#include "longpress.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -17,7 +17,6 @@ class TestUtilities : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void levelGates_data();
     void levelGates();
     void highlights_data();
@@ -36,13 +35,7 @@ private slots:
     void headerShowsLevel_data();
     void headerShowsLevel();
     void loginButtonCannotBeSeen();
-
-private:
-    static qint64 fakeNow;
-    static qint64 fakeClock() { return fakeNow; }
 };
-
-qint64 TestUtilities::fakeNow = 0;
 
 namespace {
 
@@ -61,13 +54,6 @@ bool isLime(QWidget *widget)
 void TestUtilities::init()
 {
     FakePanelUtilities::calls().clear();
-    fakeNow = 1000000;
-    LongPress::setClock(&TestUtilities::fakeClock);
-}
-
-void TestUtilities::cleanup()
-{
-    LongPress::setClock(nullptr);
 }
 
 void TestUtilities::levelGates_data()
@@ -258,9 +244,8 @@ void TestUtilities::longPress()
     auto *login = panel.button(QStringLiteral("btnLogin"));
 
     QTest::mousePress(login, Qt::LeftButton);
-    fakeNow += held;
+    FakePanelClock::advance(held);
     QTest::mouseRelease(login, Qt::LeftButton);
-    panel.settle();
 
     QCOMPARE(panel.screenName(), screen);
     const QStringList history = panel.window().navigationHistory();
@@ -276,21 +261,19 @@ void TestUtilities::nothingWhileHeld()
     auto *login = panel.button(QStringLiteral("btnLogin"));
 
     QTest::mousePress(login, Qt::LeftButton);
-    fakeNow += 5000;
-    panel.settle(50);
+    FakePanelClock::advance(5000);
+    QCoreApplication::processEvents();
     QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
 
     QTest::mouseRelease(login, Qt::LeftButton);
-    panel.settle();
     QCOMPARE(panel.screenName(), QStringLiteral("user"));
 
     // Each press is timed on its own.
     panel.click(QStringLiteral("btnBack"));
     QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
     QTest::mousePress(login, Qt::LeftButton);
-    fakeNow += 100;
+    FakePanelClock::advance(100);
     QTest::mouseRelease(login, Qt::LeftButton);
-    panel.settle();
     QCOMPARE(panel.screenName(), QStringLiteral("utilities"));
 }
 

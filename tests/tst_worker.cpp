@@ -5,6 +5,7 @@
 #include "worker.h"
 
 #include <QFile>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,29 +36,29 @@ QByteArray withWrongSum(QByteArray frame)
 struct Link
 {
     PseudoTerminal controller;
-    Worker worker;
+    Worker worker{controller.devicePath()};
     QSignalSpy updated{&worker, &Worker::updated};
 
     Link()
     {
-        worker.setPortName(controller.devicePath());
         worker.openPort();
     }
 
-    // Sends bytes as the controller, in one write, and lets the panel read them.
+    QSerialPort &port() { return *worker.findChild<QSerialPort *>(); }
+
+    // Sends bytes as the controller, in one write, and waits until the panel
+    // has read them.
     void send(const QByteArray &bytes)
     {
-        controller.write(bytes);
-        QTest::qWait(5);
-        QTRY_COMPARE_WITH_TIMEOUT(controller.unreadByPanel(), 0, 2000);
-        QTest::qWait(15);
+        QVERIFY(controller.writeAndWaitUntilRead(bytes, port()));
     }
 
     // Everything the panel has written since the last call.
     QByteArray written()
     {
-        QTest::qWait(10);
-        return controller.readAvailable();
+        if (!PseudoTerminal::waitUntilWritten(port()))
+            QTest::qFail("the panel's port kept bytes back", __FILE__, __LINE__);
+        return controller.readAllWritten();
     }
 
     QByteArrayList payloads() const
@@ -694,7 +695,7 @@ void TestWorker::resynchronises()
     QFETCH(int, start);
 
     const QByteArray frame = Frames::controller('i', Frames::info({{6, 0x3F}}));
-    Worker worker;
+    Worker worker{QString()}; // fed through receive(): its port is never opened
     QSignalSpy updated(&worker, &Worker::updated);
     worker.receive(frame.mid(start));
     worker.receive(frame);
@@ -728,9 +729,8 @@ void TestWorker::lostPortReopens()
     const QString link = dir.filePath(QStringLiteral("COM1"));
     int controller = plug(link);
     QVERIFY(controller >= 0);
-    Worker worker;
+    Worker worker(link);
     QSignalSpy updated(&worker, &Worker::updated);
-    worker.setPortName(link);
     worker.openPort();
     const QByteArray frame = Frames::controller('i', Frames::info());
     QVERIFY(::write(controller, frame.constData(), frame.size()) == frame.size());

@@ -13,9 +13,6 @@
 #include <QPushButton>
 #include <QVariantHash>
 
-QPixmap *BaseFrame::logoPixmap = nullptr;
-bool BaseFrame::blinkState = false;
-
 namespace {
 
 const QString HighlightFragment = QStringLiteral("; background-color: lime");
@@ -150,8 +147,12 @@ void BaseFrame::setLogoWidgets(QLabel *lblLogo, QLabel *lblShipsname, QLabel *lb
     this->lblLogo = lblLogo;
     this->lblShipsname = lblShipsname;
     this->lblDoorname = lblDoorname;
-    if (lblLogo && logoPixmap)
-        lblLogo->setPixmap(*logoPixmap);
+}
+
+void BaseFrame::setLogo(const QPixmap &logo)
+{
+    if (lblLogo)
+        lblLogo->setPixmap(logo);
 }
 
 void BaseFrame::setStatusLabel(QLabel *lblStatus)
@@ -296,18 +297,17 @@ void BaseFrame::refreshLogo()
         lblLogo->setVisible(layout == PanelSettings::LogoLayout);
 }
 
-void BaseFrame::blink()
+void BaseFrame::blink(bool state)
 {
     if (btnMessage && btnMessage->isVisibleTo(this)) {
         setStyleSheetIfChanged(btnMessage, QStringLiteral("background-color: yellow; font-weight: bold; ")
-                                               + (blinkState ? QString() : QStringLiteral("color: yellow")));
+                                               + (state ? QString() : QStringLiteral("color: yellow")));
     }
     if (lblFire && lblFire->isVisibleTo(this)) {
         setStyleSheetIfChanged(lblFire, QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ")
-                                            + (blinkState ? QStringLiteral("white") : QStringLiteral("red")));
+                                            + (state ? QStringLiteral("white") : QStringLiteral("red")));
     }
-    blinkScreen(blinkState);
-    blinkState = !blinkState;
+    blinkScreen(state);
 }
 
 void BaseFrame::refreshScreen(BaseFrame::auth_level, bool)

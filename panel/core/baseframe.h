@@ -16,8 +16,8 @@ class QPushButton;
 // pirate labels, logo, ship's and door names, status line), hides the widgets
 // a form builds disabled, and carries the signals through which a screen asks
 // the main window for navigation, logins, mode changes and controller
-// requests.  The main window reaches a screen only through refresh() and
-// blink().
+// requests.  The main window hands each screen the door state and the logo
+// once, then reaches it only through refresh() and blink().
 class BaseFrame : public QWidget
 {
     Q_OBJECT
@@ -35,15 +35,15 @@ public:
     explicit BaseFrame(QWidget *parent = nullptr);
 
     void refresh(BaseFrame::auth_level level, bool entered);
-    void blink();
+    // One step of the header's blinking; `state` is the phase all screens
+    // share, which the main window moves on with every step.
+    void blink(bool state);
+
+    // Shows the logo picture in the screen's logo label, if it has one.
+    void setLogo(const QPixmap &logo);
 
     // The door-state object every screen draws from; set by the main window.
     DoorControl *doorControl = nullptr;
-
-    // Program-wide: the logo picture (owned by the main window) and the
-    // blink phase that all screens share.
-    static QPixmap *logoPixmap;
-    static bool blinkState;
 
     // The name of a level as the panel shows it ("Service", "Engineer",
     // "Admin"); empty below Service.
@@ -62,6 +62,9 @@ public:
     static void showStyleSheet(QWidget *widget, const QString &styleSheet);
     // The style sheet a widget shows: the last one shown, or the sheet set since.
     static QString shownStyleSheet(const QWidget *widget);
+
+    // Marks a widget lime while its state is active (a lamp, a held button).
+    static void setHighlighted(QWidget *widget, bool on);
 
 signals:
     void segue(QString name, bool inplace = false);
@@ -91,7 +94,6 @@ protected:
     // frame: a sheet is shown only when it differs (showStyleSheet()).
     static void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet);
     static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
-    static void setHighlighted(QWidget *widget, bool on);
     // Shows a widget when `on`, unless the form built it disabled: then it
     // stays hidden at every level.
     static void setShown(QWidget *widget, bool on);

@@ -1,5 +1,7 @@
 #include "doorcontrol.h"
 
+#include "iolayout.h"
+
 #include <QtEndian>
 
 #include <limits>
@@ -9,26 +11,9 @@ namespace {
 // Byte 7 of a fresh record says both supplies are good.
 constexpr quint8 DefaultSupplyByte = 0x18;
 
-constexpr int MainIoWord = 6;        // info bytes 6..9, active levels in config 16..19
-constexpr int MainIoLevels = 16;
 constexpr int ServiceInterval = 80;  // config bytes 80..81
 constexpr int VersionChars = 4;
 constexpr char ValidMark = '=';      // config byte 4
-
-struct GroupLayout
-{
-    int word;   // info byte of the 32-bit group word
-    int levels; // config byte of the 16-bit active levels of bits 0..15
-};
-
-GroupLayout groupLayout(int group)
-{
-    switch (group) {
-    case 1:  return {14, 70};
-    case 2:  return {18, 82};
-    default: return {10, 68};
-    }
-}
 
 quint32 word32(const QByteArray &bytes, int at)
 {
@@ -87,7 +72,24 @@ void DoorControl::setConfig(const QByteArray &raw)
     config = block;
     configValid = 1;
     configDirty = 0;
-    configShort = raw.size() < ConfigSize ? 1 : 0;
+    configWhole = raw.size() >= ConfigSize ? 1 : 0;
+}
+
+bool DoorControl::takeRecord(quint8 type, const QByteArray &raw)
+{
+    switch (type) {
+    case 'i':
+        setInfo(raw);
+        return !configValid;
+    case 't':
+        setCounters(raw);
+        return false;
+    case 'v':
+        setConfig(raw);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void DoorControl::setCounters(const QByteArray &raw)
@@ -109,12 +111,12 @@ bool DoorControl::bitIsActive(quint32 word, int bit, quint32 activeLevels) const
 
 bool DoorControl::isIoActive(int bit) const
 {
-    return bitIsActive(word32(info, MainIoWord), bit, word32(config, MainIoLevels));
+    return bitIsActive(word32(info, IoLayout::MainWord), bit, word32(config, IoLayout::MainLevels));
 }
 
 bool DoorControl::isGroupIoActive(int group, int bit) const
 {
-    const GroupLayout layout = groupLayout(group);
+    const IoLayout::Group layout = IoLayout::group(group);
     // Bits 16 to 31 of every group are active when set.
     const quint32 levels = 0xFFFF0000u | word16(config, layout.levels);
     return bitIsActive(word32(info, layout.word), bit, levels);

@@ -38,6 +38,12 @@ public:
     void setConfig(const QByteArray &raw);
     void setCounters(const QByteArray &raw);
 
+    // A record as the serial link hands it on, by its frame type: 'i' an
+    // information record, 't' the counters, 'v' a configuration block; other
+    // types change nothing.  Returns whether the configuration block must be
+    // asked for: after every information record while none is held.
+    bool takeRecord(quint8 type, const QByteArray &raw);
+
     // Whether an input or output is at its active level.  False for every bit
     // until a configuration block is held.
     bool isIoActive(int bit) const;
@@ -61,7 +67,8 @@ public:
     quint8 configValid = 0;   // a configuration block is held
     quint8 countersValid = 0; // kept for the statistics screen
     quint8 configDirty = 0;   // the held block was changed on the panel
-    quint8 configShort = 0;   // the held block came shorter than a whole block: shown, never sent back
+    quint8 configWhole = 0;   // the held block came whole from the controller: only such a block
+                              // goes back; the start image or a short one is shown, never sent
     quint8 eventsSeen = 1;    // no event waits to be seen
 
     QByteArray info;

@@ -1,25 +1,14 @@
 #include "longpress.h"
 
-#include <QDateTime>
-
-namespace {
-
-LongPress::Clock currentClock = &QDateTime::currentMSecsSinceEpoch;
-
-} // namespace
-
-void LongPress::setClock(Clock newClock)
-{
-    currentClock = newClock ? newClock : &QDateTime::currentMSecsSinceEpoch;
-}
+#include "panelclock.h"
 
 void LongPress::press()
 {
-    pressTime = currentClock();
+    pressTime = PanelClock::currentMSecsSinceEpoch();
 }
 
 bool LongPress::isLongOnRelease() const
 {
-    const qint64 held = currentClock() - pressTime;
+    const qint64 held = PanelClock::currentMSecsSinceEpoch() - pressTime;
     return held >= HoldMs;
 }

@@ -5,7 +5,7 @@
 
 // A press held long enough to mean more than a tap.
 //
-// The press is timed from press to release with the wall clock in
+// The press is timed from press to release with the device's wall clock in
 // milliseconds; there is no timer, so nothing happens while the finger stays
 // down.  A clock that went back while the finger was down counts as a short
 // press.
@@ -16,10 +16,6 @@ public:
 
     void press();
     bool isLongOnRelease() const;
-
-    // The clock used to time presses; tests set their own.
-    using Clock = qint64 (*)();
-    static void setClock(Clock clock);
 
 private:
     qint64 pressTime = 0;

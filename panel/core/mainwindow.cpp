@@ -42,25 +42,20 @@ bool startsScreensaver(const QString &name)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(const QString &portName, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , logo(readLogo(QStringLiteral("logo.png")))
     , blinkTimer(this)
     , screensaverTimer(this)
-    , worker(this)
+    , worker(portName, this)
 {
-    blinkTimer.setObjectName(QStringLiteral("blinkTimer"));
-    screensaverTimer.setObjectName(QStringLiteral("screensaverTimer"));
-    worker.setObjectName(QStringLiteral("worker"));
-
-    // Screens take the logo as they register their logo labels.
-    BaseFrame::logoPixmap = new QPixmap(readLogo(QStringLiteral("logo.png")));
-
     ui->setupUi(this);
 
     const auto screens = ui->stackedWidget->findChildren<BaseFrame *>(QString(), Qt::FindDirectChildrenOnly);
     for (BaseFrame *screen : screens) {
         screen->doorControl = &doorControl;
+        screen->setLogo(logo);
         connect(screen, &BaseFrame::segue, this, &MainWindow::segue);
         connect(screen, &BaseFrame::segueBack, this, &MainWindow::segueBack);
         connect(screen, &BaseFrame::newAuthLevel, this, &MainWindow::newAuthLevel);
@@ -90,8 +85,6 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete ui;
-    delete BaseFrame::logoPixmap;
-    BaseFrame::logoPixmap = nullptr;
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -156,27 +149,16 @@ void MainWindow::newAuthLevel(BaseFrame::auth_level level)
 
 void MainWindow::blinkEvent()
 {
-    if (BaseFrame *screen = currentScreen())
-        screen->blink();
+    if (BaseFrame *screen = currentScreen()) {
+        screen->blink(blinkPhase);
+        blinkPhase = !blinkPhase;
+    }
 }
 
 void MainWindow::workerUpdated(quint8 what, QByteArray raw)
 {
-    switch (what) {
-    case 'i':
-        doorControl.setInfo(raw);
-        if (!doorControl.configValid)
-            emit sendCommand(CmdRequestConfig);
-        break;
-    case 't':
-        doorControl.setCounters(raw);
-        break;
-    case 'v':
-        doorControl.setConfig(raw);
-        break;
-    default:
-        break;
-    }
+    if (doorControl.takeRecord(what, raw))
+        emit sendCommand(CmdRequestConfig);
     if (BaseFrame *screen = currentScreen())
         screen->refresh(authLevel, false);
 }

@@ -6,6 +6,7 @@
 #include "worker.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QStack>
 #include <QStringList>
 #include <QTimer>
@@ -17,12 +18,15 @@ class MainWindow;
 // The panel's one window: the stack of screens, the way between them, the
 // login level, the blink and screensaver timers, and the hand-over of every
 // controller record to the door-state object.
+//
+// The link to the controller runs on the serial port named; the panel
+// always talks on "COM1".
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(const QString &portName = QStringLiteral("COM1"), QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The names of the screens entered, the current one last.
@@ -49,12 +53,14 @@ private:
     BaseFrame *currentScreen() const;
 
     Ui::MainWindow *ui;
+    QPixmap logo;
     QStack<QString> history;
     QTimer blinkTimer;
     QTimer screensaverTimer;
     Worker worker;
     DoorControl doorControl;
     BaseFrame::auth_level authLevel = BaseFrame::LevelStandard;
+    bool blinkPhase = false; // one phase for all screens
     quint64 segueCount = 0;
 };
 

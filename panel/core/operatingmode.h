@@ -7,13 +7,15 @@
 class DoorControl;
 
 // One operating mode of the door: the id a screen asks for, the group-0 bit
-// through which the controller reports it, and its bit in byte 0 of the
-// mode-switch frame.
+// through which the controller reports it, its bit in byte 0 of the
+// mode-switch frame, and whether the layout screen's "nomodes2_6" switch
+// hides its button on the main door screen.
 struct OperatingMode
 {
     int id;
     int lampBit;
     quint8 switchMask;
+    bool hiddenByNoModes2to6;
 
     // Per door build (operatingmode_<build>.cpp): the modes the door has.  A
     // mode not in the table switches nothing (an all-zero mask).

@@ -12,8 +12,6 @@ constexpr int FrameOverhead = 2; // start byte and N: the bytes N does not count
 constexpr int ShortestFrame = 4; // start, N, type, sum
 constexpr int ReopenMs = 1000;
 
-QString defaultPortName = QStringLiteral("COM1");
-
 bool isHandedOn(char type)
 {
     return type == 'i' || type == 't' || type == 'v';
@@ -41,29 +39,17 @@ QByteArray panelFrame(char type, const QByteArray &payload)
     return frame;
 }
 
-Worker::Worker(QObject *parent)
+Worker::Worker(const QString &portName, QObject *parent)
     : QObject(parent)
+    , serial(this)
 {
-    serial.setPortName(defaultPortName);
+    serial.setPortName(portName);
     serial.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     connect(&serial, &QSerialPort::readyRead, this, &Worker::readData);
     connect(&serial, &QSerialPort::errorOccurred, this, &Worker::portError);
 
     reopenTimer.setInterval(ReopenMs);
     connect(&reopenTimer, &QTimer::timeout, this, &Worker::reopenPort);
-}
-
-void Worker::setPortName(const QString &name)
-{
-    serial.close();
-    reopenTimer.stop();
-    portLost = false;
-    serial.setPortName(name);
-}
-
-void Worker::setDefaultPortName(const QString &name)
-{
-    defaultPortName = name;
 }
 
 void Worker::openPort()

@@ -29,16 +29,12 @@ class Worker : public QObject
     Q_OBJECT
 
 public:
-    explicit Worker(QObject *parent = nullptr);
+    // A link on the serial port named; the port is opened by openPort().
+    explicit Worker(const QString &portName, QObject *parent = nullptr);
 
     // Opens the port for reading and writing and clears both directions.
     // Called on every show of the main window; results are not looked at.
     void openPort();
-
-    // The panel always talks on "COM1".  Tests put a link on a port of their
-    // own, or every link made from then on, so that no test opens COM1.
-    void setPortName(const QString &name);
-    static void setDefaultPortName(const QString &name);
 
     // Takes bytes as they came from the controller and returns the request
     // they release (empty when none), which the caller writes to the line.
@@ -65,8 +61,9 @@ private:
 
     static QByteArray commandFrame(quint8 code);
 
-    // Per door build (worker_<build>.cpp): whether a lone "+" collects the waiting request, and
-    // whether the controller takes the four sensor commands.
+    // Per door build (worker_<build>.cpp): whether a lone "+" collects the
+    // waiting request, and whether the controller takes the four sensor
+    // commands.
     static const bool plusReleasesRequest;
     static const bool hasSensorCommands;
 

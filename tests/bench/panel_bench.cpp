@@ -198,11 +198,12 @@ class Panel
 public:
     Panel()
     {
-        window().findChild<QTimer *>(QStringLiteral("blinkTimer"))->stop();
+        harness.blinkTimer().stop();
         feed(Frames::controller('v', Frames::config()));
     }
 
     MainWindow &window() { return harness.window(); }
+    Worker &worker() { return harness.worker(); }
     QString current() { return harness.screenName(); }
     DoorControl &doorControl() { return *harness.screen(ScreenName::Standard)->doorControl; }
 
@@ -280,10 +281,10 @@ void measureStream(Panel &panel, BareProgram &bare, const QString &screen, const
         for (int i = 0; i < total; ++i)
             frames.push_back(Frames::controller('i', stream.record(i, holdToRun)));
     }
-    Worker *worker = window.findChild<Worker *>(QStringLiteral("worker"));
+    Worker &worker = panel.worker();
     const auto run = [&](int i) {
         if (stream.record)
-            worker->receive(frames[static_cast<size_t>(i)]);
+            worker.receive(frames[static_cast<size_t>(i)]);
         else
             window.blinkEvent();
         runEventLoopOnce();
@@ -446,7 +447,6 @@ int startupChild(const QString &which, const QString &pagesFile)
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     PseudoTerminal link;
-    Worker::setDefaultPortName(link.devicePath());
 
     PaintWatch watch;
     qApp->installEventFilter(&watch);
@@ -461,7 +461,7 @@ int startupChild(const QString &which, const QString &pagesFile)
         notCounted = cpuNs(CLOCK_PROCESS_CPUTIME_ID) - start;
         window.reset(PageCopy::build(in));
     } else {
-        window = std::make_unique<MainWindow>();
+        window = std::make_unique<MainWindow>(link.devicePath());
         window->show();
     }
     QElapsedTimer waited;

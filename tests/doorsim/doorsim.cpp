@@ -1,5 +1,7 @@
 #include "doorsim.h"
 
+#include "iolayout.h"
+
 #include <QTime>
 #include <QtEndian>
 
@@ -11,10 +13,8 @@ constexpr char PanelStart = '!';
 constexpr char ControllerStart = '?';
 constexpr int InfoSize = 28;
 constexpr int ConfigSize = 100;
-constexpr int GroupZeroWord = 10;   // information record bytes 10 to 13
-constexpr int GroupOneWord = 14;    // bytes 14 to 17
-constexpr int MainIoWord = 6;       // bytes 6 to 9
-constexpr int MainIoLevels = 16;    // configuration bytes 16 to 19
+constexpr int GroupZeroWord = IoLayout::group(0).word;
+constexpr int GroupOneWord = IoLayout::group(1).word;
 constexpr int ReferenceDone = 0x05; // byte 26: no reference step in any build
 constexpr int ClosedInput = 0;
 constexpr int SealedInput = 4;
@@ -41,8 +41,9 @@ QByteArray defaultConfig()
 {
     QByteArray block(ConfigSize, '\0');
     block.replace(0, 5, "S1.0=");
-    for (int at : {16, 17, 18, 19, 68, 69, 70, 71, 82, 83})
-        block[at] = static_cast<char>(0xFF);
+    block.replace(IoLayout::MainLevels, IoLayout::MainLevelBytes, QByteArray(IoLayout::MainLevelBytes, '\xff'));
+    for (const IoLayout::Group &group : IoLayout::Groups)
+        block.replace(group.levels, IoLayout::GroupLevelBytes, QByteArray(IoLayout::GroupLevelBytes, '\xff'));
     constexpr quint16 serviceInterval = 1000;
     block[80] = static_cast<char>(serviceInterval & 0xFF);
     block[81] = static_cast<char>(serviceInterval >> 8);
@@ -332,8 +333,8 @@ void DoorController::setBit(int byte, int bit, bool on)
 // `active`, at the other level when not.
 void DoorController::setMainIo(int bit, bool active)
 {
-    const bool level = (static_cast<quint8>(configBlock.at(MainIoLevels + bit / 8)) >> (bit % 8)) & 1;
-    setBit(MainIoWord + bit / 8, bit % 8, active == level);
+    const bool level = (static_cast<quint8>(configBlock.at(IoLayout::MainLevels + bit / 8)) >> (bit % 8)) & 1;
+    setBit(IoLayout::MainWord + bit / 8, bit % 8, active == level);
 }
 
 void DoorController::setCounters(qint32 a, qint32 b)

@@ -46,20 +46,13 @@ bool fuzzLink(const std::uint8_t *data, std::size_t size)
     if (size == 0)
         return true;
 
-    Worker worker;
+    Worker worker{QString()}; // fed through receive(): its port is never opened
     DoorControl door;
     QByteArray lastHandedOn;
     QObject::connect(&worker, &Worker::updated, [&](quint8 what, const QByteArray &raw) {
         lastHandedOn = raw;
-        if (what == 'i') {
-            door.setInfo(raw);
-            if (!door.configValid)
-                worker.sendCommand(CmdRequestConfig);
-        } else if (what == 't') {
-            door.setCounters(raw);
-        } else if (what == 'v') {
-            door.setConfig(raw);
-        }
+        if (door.takeRecord(what, raw))
+            worker.sendCommand(CmdRequestConfig);
         // What the screens read after every frame.
         door.errorText();
         door.warningText();

@@ -21,7 +21,6 @@
 #include <QStackedWidget>
 #include <QStyleFactory>
 #include <QTextStream>
-#include <QTimer>
 
 namespace {
 
@@ -34,7 +33,7 @@ void toPanelSize(QWidget &window)
 {
     window.showNormal();
     window.resize(PanelSize);
-    PanelHarness::settle();
+    QApplication::processEvents();
 }
 
 bool save(const QPixmap &picture, const QString &name, const QSize &expected, QTextStream &err)
@@ -72,8 +71,7 @@ int main(int argc, char *argv[])
     MainWindow &window = panel.window();
     toPanelSize(window);
     // Reproducible pictures: the blinking header stays in its form colours.
-    if (auto *blinkTimer = window.findChild<QTimer *>(QStringLiteral("blinkTimer")))
-        blinkTimer->stop();
+    panel.blinkTimer().stop();
 
     // A plausible door of the build's own controller type: closed,
     // reference run done, mode 1 active (its group-0 bit), both

@@ -6,6 +6,11 @@ QDateTime &FakePanelClock::now()
     return current;
 }
 
+void FakePanelClock::advance(qint64 ms)
+{
+    now() = now().addMSecs(ms);
+}
+
 QList<QDateTime> &FakePanelClock::setTimes()
 {
     static QList<QDateTime> recorded;
@@ -15,6 +20,11 @@ QList<QDateTime> &FakePanelClock::setTimes()
 PanelClock::LocalTime PanelClock::localTime()
 {
     return fromDateTime(FakePanelClock::now());
+}
+
+qint64 PanelClock::currentMSecsSinceEpoch()
+{
+    return FakePanelClock::now().toMSecsSinceEpoch();
 }
 
 bool PanelClock::setLocalTime(const LocalTime &time)

@@ -1,5 +1,7 @@
 #include "frames.h"
 
+#include "iolayout.h"
+
 #include <QtEndian>
 
 namespace Frames {
@@ -52,8 +54,9 @@ QByteArray config(ByteValues bytes)
 {
     QByteArray block(100, '\0');
     block.replace(0, 5, "V1.2=");
-    for (int at : {16, 17, 18, 19, 68, 69, 70, 71, 82, 83})
-        block[at] = static_cast<char>(0xFF);
+    block.replace(IoLayout::MainLevels, IoLayout::MainLevelBytes, QByteArray(IoLayout::MainLevelBytes, '\xff'));
+    for (const IoLayout::Group &group : IoLayout::Groups)
+        block.replace(group.levels, IoLayout::GroupLevelBytes, QByteArray(IoLayout::GroupLevelBytes, '\xff'));
     return withBytes(block, bytes);
 }
 

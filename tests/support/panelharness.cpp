@@ -6,12 +6,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
-#include <QTimer>
 
 namespace {
+
+// Far longer than the panel ever takes to hand a frame on.
+constexpr int HandOnMs = 5000;
+
+void fail(const QString &message)
+{
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
 
 // A form whose widget a screen's slot names no longer matches only warns as
 // the screen is built; the harness makes that a failure.
@@ -37,16 +45,12 @@ PanelHarness::PanelHarness(const QByteArray &settings)
         file.open(QIODevice::WriteOnly);
         file.write(settings);
     }
-    // The window opens its port as it shows, from its constructor on.
-    Worker::setDefaultPortName(controller.devicePath());
     formWarnings.clear();
     previousHandler = qInstallMessageHandler(collectFormWarnings);
-    mainWindow = std::make_unique<MainWindow>();
+    mainWindow = std::make_unique<MainWindow>(controller.devicePath());
     qInstallMessageHandler(previousHandler);
-    if (!formWarnings.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("a form does not fit its screen: ") + formWarnings.join(QStringLiteral("; "))),
-                     __FILE__, __LINE__);
-    }
+    if (!formWarnings.isEmpty())
+        fail(QStringLiteral("a form does not fit its screen: ") + formWarnings.join(QStringLiteral("; ")));
     mainWindow->show();
     if (!QTest::qWaitForWindowExposed(mainWindow.get()))
         qWarning("the main window was not shown");
@@ -60,26 +64,37 @@ PanelHarness::~PanelHarness()
 
 Worker &PanelHarness::worker()
 {
-    return *mainWindow->findChild<Worker *>(QStringLiteral("worker"));
+    return *mainWindow->findChild<Worker *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-QTimer &PanelHarness::screensaverTimer()
+QSerialPort &PanelHarness::port()
 {
-    return *mainWindow->findChild<QTimer *>(QStringLiteral("screensaverTimer"));
+    return *worker().findChild<QSerialPort *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QTimer &PanelHarness::windowTimer(bool singleShot)
+{
+    const auto timers = mainWindow->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QTimer *timer : timers) {
+        if (timer->isSingleShot() == singleShot)
+            return *timer;
+    }
+    fail(QStringLiteral("the main window has no %1 timer").arg(singleShot ? "single-shot" : "repeating"));
+    return noTimer;
 }
 
 void PanelHarness::send(char type, const QByteArray &payload)
 {
     QSignalSpy handedOn(&worker(), &Worker::updated);
     controller.write(Frames::controller(type, payload));
-    if (!handedOn.wait(2000))
-        qWarning("the panel did not hand on a frame of type %c", type);
+    if (!handedOn.wait(HandOnMs))
+        fail(QStringLiteral("the panel did not hand on a frame of type %1").arg(QLatin1Char(type)));
 }
 
 void PanelHarness::sendRaw(const QByteArray &bytes)
 {
-    controller.write(bytes);
-    settle(50);
+    if (!controller.writeAndWaitUntilRead(bytes, port()))
+        fail(QStringLiteral("the panel did not read %1").arg(QString::fromLatin1(bytes.toHex(' '))));
 }
 
 QByteArray PanelHarness::poll()
@@ -93,8 +108,9 @@ QByteArray PanelHarness::poll()
 
 QByteArray PanelHarness::written()
 {
-    settle(10);
-    return controller.readAvailable();
+    if (!PseudoTerminal::waitUntilWritten(port()))
+        fail(QStringLiteral("the panel's port kept %1 bytes back").arg(port().bytesToWrite()));
+    return controller.readAllWritten();
 }
 
 BaseFrame *PanelHarness::screen()
@@ -118,19 +134,19 @@ void PanelHarness::click(const QString &buttonName)
 {
     QAbstractButton *target = button(buttonName);
     if (!target) {
-        QTest::qFail(qPrintable(QStringLiteral("no button %1 on %2").arg(buttonName, screenName())), __FILE__, __LINE__);
+        fail(QStringLiteral("no button %1 on %2").arg(buttonName, screenName()));
         return;
     }
-    if (!target->isVisible())
-        qWarning("clicking %s, which is not visible", qPrintable(buttonName));
+    if (!target->isVisible()) {
+        fail(QStringLiteral("button %1 on %2 is not visible").arg(buttonName, screenName()));
+        return;
+    }
     QTest::mouseClick(target, Qt::LeftButton);
-    settle();
 }
 
 void PanelHarness::segue(const QString &name)
 {
     mainWindow->segue(name);
-    settle();
 }
 
 void PanelHarness::setLevel(int level)
@@ -139,9 +155,4 @@ void PanelHarness::setLevel(int level)
     mainWindow->newAuthLevel(authLevel);
     if (BaseFrame *current = screen())
         current->refresh(authLevel, false);
-}
-
-void PanelHarness::settle(int ms)
-{
-    QTest::qWait(ms);
 }

@@ -1,10 +1,36 @@
 #include "pseudoterminal.h"
 
+#include <QDeadlineTimer>
+#include <QIODevice>
+#include <QSignalSpy>
+
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+
+namespace {
+
+// Far longer than the panel ever takes to read or write: only a panel that
+// never does runs into it.
+constexpr int WaitMs = 5000;
+
+// Runs the event loop until `done` holds; each turn waits for the next
+// emission of the spied signal.
+template <typename Done>
+bool waitFor(QSignalSpy &spy, Done done)
+{
+    const QDeadlineTimer deadline(WaitMs);
+    while (!done()) {
+        if (deadline.hasExpired() || !spy.wait(static_cast<int>(deadline.remainingTime())))
+            return done();
+    }
+    return true;
+}
+
+} // namespace
 
 PseudoTerminal::PseudoTerminal()
 {
@@ -39,6 +65,21 @@ void PseudoTerminal::write(const QByteArray &bytes)
     tcdrain(controllerFd);
 }
 
+// Once the port has read and nothing is left unread, it has taken them all.
+bool PseudoTerminal::writeAndWaitUntilRead(const QByteArray &bytes, QIODevice &panelPort)
+{
+    QSignalSpy read(&panelPort, &QIODevice::readyRead);
+    write(bytes);
+    return waitFor(read, [&] { return !read.isEmpty() && unreadByPanel() == 0; });
+}
+
+// A port writes what it was given from the event loop.
+bool PseudoTerminal::waitUntilWritten(QIODevice &panelPort)
+{
+    QSignalSpy written(&panelPort, &QIODevice::bytesWritten);
+    return waitFor(written, [&] { return panelPort.bytesToWrite() == 0; });
+}
+
 QByteArray PseudoTerminal::readAvailable()
 {
     QByteArray bytes;
@@ -46,6 +87,23 @@ QByteArray PseudoTerminal::readAvailable()
     ssize_t n;
     while ((n = ::read(controllerFd, chunk, sizeof chunk)) > 0)
         bytes.append(chunk, static_cast<int>(n));
+    return bytes;
+}
+
+QByteArray PseudoTerminal::readAllWritten()
+{
+    static const QByteArray mark = QByteArrayLiteral("\n-- end of what the panel wrote --\n");
+    if (::write(deviceFd, mark.constData(), mark.size()) != mark.size())
+        return readAvailable();
+    QByteArray bytes;
+    const QDeadlineTimer deadline(WaitMs);
+    while (!bytes.endsWith(mark) && !deadline.hasExpired()) {
+        pollfd readable{controllerFd, POLLIN, 0};
+        if (::poll(&readable, 1, static_cast<int>(deadline.remainingTime())) > 0)
+            bytes += readAvailable();
+    }
+    if (bytes.endsWith(mark))
+        bytes.chop(mark.size());
     return bytes;
 }
 

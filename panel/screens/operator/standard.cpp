@@ -23,9 +23,16 @@ Standard::Standard(QWidget *parent)
     setStatusLabel(ui->lblStatus);
     hideDisabledChildren();
 
-    for (const OperatingMode &mode : OperatingMode::all())
-        ui->modeButtons->setId(findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id)), mode.id);
+    for (const OperatingMode &mode : OperatingMode::all()) {
+        auto *button = findChild<QAbstractButton *>(QStringLiteral("btnMode%1").arg(mode.id));
+        if (!button)
+            continue;
+        ui->modeButtons->setId(button, mode.id);
+        if (mode.hiddenByNoModes2to6)
+            noModes2to6Buttons.append(button);
+    }
     connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
+    setUpOwnButtons();
 }
 
 Standard::~Standard()
@@ -38,17 +45,17 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     if (!doorControl)
         return;
 
-    if (entered) {
+    if (entered && !noModes2to6Buttons.isEmpty()) {
         const bool noModes = PanelSettings().noModes2to6();
-        ui->btnMode2->setVisible(!noModes);
-        ui->btnMode6->setVisible(!noModes);
-        ui->btnMode7->setVisible(!noModes);
+        for (QAbstractButton *button : qAsConst(noModes2to6Buttons))
+            setShown(button, !noModes);
     }
 
     // The lamps, and a request for mode 1 unless exactly one mode is reported.
     for (const OperatingMode &mode : OperatingMode::all()) {
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
-        setStyleSheetIfChanged(ui->modeButtons->button(mode.id), active ? LampOn : QString());
+        if (QAbstractButton *button = ui->modeButtons->button(mode.id))
+            setStyleSheetIfChanged(button, active ? LampOn : QString());
     }
     if (OperatingModes::needsFallback(*doorControl))
         emit changeMode(OperatingModes::Fallback);

@@ -7,9 +7,10 @@ namespace {
 
 const IoPageTable page = {
     "Inputs: extension",
+    "In",
     {
-        {"In1", " \"All Off\" Switch", {{1, 0}}},
-        {"In2", " Dogging Unlocked", {{1, 1}}},
+        {" \"All Off\" Switch", {{1, 0}}},
+        {" Dogging Unlocked", {{1, 1}}},
     },
     {ScreenName::InputsMain, true},
     {},

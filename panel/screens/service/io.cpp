@@ -2,9 +2,8 @@
 #include "ui_io.h"
 
 #include "panelsettings.h"
-#include "screennames.h"
 
-#include <QPair>
+#include <QPushButton>
 
 IO::IO(QWidget *parent)
     : BaseFrame(parent)
@@ -13,22 +12,24 @@ IO::IO(QWidget *parent)
     ui->setupUi(this);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
 
-    const QPair<QPushButton *, const char *> buttons[] = {
-        {ui->btnTimes, ScreenName::InputsMain},
-        {ui->btnPositions, ScreenName::InputsExtension},
-        {ui->btnMode3_3, ScreenName::OutputsMain},
-        {ui->btnMode4_3, ScreenName::OutputsExtension},
-        {ui->btnMode4_4, ScreenName::OutputsExtension2},
-    };
-    for (const auto &button : buttons) {
-        Offer offer = NotOffered;
-        for (const Entry &entry : entries) {
-            if (qstrcmp(entry.page, button.second) == 0)
-                offer = entry.offer;
+    // The menu's buttons (all but the header's and "<-- back") are offered
+    // only where an entry names them.
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button != ui->btnUser && button != ui->btnMessage && button != ui->btnBack)
+            button->setEnabled(false);
+    }
+    for (const Entry &entry : entries) {
+        auto *button = findChild<QPushButton *>(QLatin1String(entry.button));
+        if (!button) {
+            qWarning("IO: the form has no button %s", entry.button);
+            continue;
         }
-        button.first->setEnabled(offer != NotOffered);
-        if (offer == OfferedUnlessNoExtension)
-            extensionButtons.append(button.first);
+        button->setEnabled(true);
+        const QString page = QLatin1String(entry.page);
+        connect(button, &QPushButton::clicked, this, [this, page] { emit segue(page, false); });
+        if (entry.offer == OfferedUnlessNoExtension)
+            extensionButtons.append(button);
     }
     hideDisabledChildren();
 }
@@ -47,36 +48,6 @@ void IO::refreshScreen(BaseFrame::auth_level, bool entered)
     const bool noExtension = PanelSettings().noExtension();
     for (QPushButton *button : qAsConst(extensionButtons))
         button->setVisible(!noExtension);
-}
-
-void IO::enter(const char *page)
-{
-    emit segue(QString::fromLatin1(page), false);
-}
-
-void IO::on_btnTimes_clicked()
-{
-    enter(ScreenName::InputsMain);
-}
-
-void IO::on_btnPositions_clicked()
-{
-    enter(ScreenName::InputsExtension);
-}
-
-void IO::on_btnMode3_3_clicked()
-{
-    enter(ScreenName::OutputsMain);
-}
-
-void IO::on_btnMode4_3_clicked()
-{
-    enter(ScreenName::OutputsExtension);
-}
-
-void IO::on_btnMode4_4_clicked()
-{
-    enter(ScreenName::OutputsExtension2);
 }
 
 void IO::on_btnBack_clicked()

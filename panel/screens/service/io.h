@@ -11,21 +11,22 @@ namespace Ui {
 class IO;
 }
 
-// The I/O menu: the way to the live input and output pages.  Which pages a
-// door build offers here is data in the build's own file.
+// The I/O menu: the way to the live input and output pages.  Which button
+// leads to which page, and which the menu offers, is data in the build's own
+// file; every other button of the form but "<-- back" is not offered.
 class IO : public BaseFrame
 {
     Q_OBJECT
 
 public:
     enum Offer {
-        NotOffered,
         Offered,
         OfferedUnlessNoExtension, // hidden, on entry, while the panel is set to "noextension"
     };
     struct Entry
     {
-        const char *page;
+        const char *button; // object name of the menu button
+        const char *page;   // the page it leads to
         Offer offer;
     };
 
@@ -36,17 +37,11 @@ protected:
     void refreshScreen(BaseFrame::auth_level level, bool entered) override;
 
 private slots:
-    void on_btnTimes_clicked();
-    void on_btnPositions_clicked();
-    void on_btnMode3_3_clicked();
-    void on_btnMode4_3_clicked();
-    void on_btnMode4_4_clicked();
     void on_btnBack_clicked();
 
 private:
-    void enter(const char *page);
-
-    // Per door build (io_<build>.cpp): the pages the menu offers; a page not listed is not.
+    // Per door build (io_<build>.cpp): the menu's entries, each a button of
+    // the form and the page it leads to; a button no entry names is not offered.
     static const QVector<Entry> entries;
 
     Ui::IO *ui;

@@ -6,7 +6,7 @@
 #include "screennames.h"
 
 const QVector<IO::Entry> IO::entries = {
-    {ScreenName::InputsMain, IO::Offered},
-    {ScreenName::OutputsMain, IO::Offered},
-    {ScreenName::OutputsExtension, IO::OfferedUnlessNoExtension},
+    {"btnTimes", ScreenName::InputsMain, IO::Offered},
+    {"btnMode3_3", ScreenName::OutputsMain, IO::Offered},
+    {"btnMode4_3", ScreenName::OutputsExtension, IO::OfferedUnlessNoExtension},
 };

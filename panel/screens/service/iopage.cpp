@@ -4,9 +4,10 @@
 #include "doorcontrol.h"
 #include "panelsettings.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
-IoPage::IoPage(const IoPageTable &table, QWidget *parent)
+IoPage::IoPage(const IoPageTable &table, const char *context, QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::IoPage)
     , table(table)
@@ -25,15 +26,17 @@ IoPage::IoPage(const IoPageTable &table, QWidget *parent)
     QLabel *const rowIndicators[RowCount] = {ui->lbl0, ui->lbl1, ui->lbl2, ui->lbl3, ui->lbl4,
                                              ui->lbl5, ui->lbl6, ui->lbl7, ui->lbl8, ui->lbl9};
 
-    ui->lblStatus->setText(QString::fromUtf8(table.title));
+    const auto translated = [context](const QByteArray &text) {
+        return QCoreApplication::translate(context, text.constData());
+    };
+    ui->lblStatus->setText(translated(table.title));
     for (int row = 0; row < RowCount; ++row) {
         indicators[row] = rowIndicators[row];
         names[row] = rowNames[row];
+        numbers[row]->setText(translated(table.numbers + QByteArray::number(row + 1)));
         const bool used = row < table.rows.size();
-        if (used) {
-            numbers[row]->setText(QString::fromUtf8(table.rows[row].number));
-            rowNames[row]->setText(QString::fromUtf8(table.rows[row].name));
-        }
+        if (used && table.rows[row].name)
+            rowNames[row]->setText(translated(table.rows[row].name));
         const bool shown = used && table.rows[row].shown;
         for (QLabel *label : {rowIndicators[row], numbers[row], rowNames[row]})
             label->setEnabled(shown);
@@ -67,7 +70,8 @@ void IoPage::refreshScreen(BaseFrame::auth_level, bool entered)
     if (!doorControl)
         return;
 
-    // Once a record asks for it, the row keeps its other name.
+    // Once a record asks for it, the row keeps its other name.  The name is
+    // code's own text, as the status texts are: it is not translated.
     const IoRelabel &relabel = table.relabel;
     if (relabel.row < RowCount && relabel.appliesTo(*doorControl))
         names[relabel.row]->setText(QString::fromUtf8(relabel.name));

@@ -2,6 +2,7 @@
 #define IOPAGE_H
 
 #include "baseframe.h"
+#include "controllertype.h"
 
 #include <QVector>
 
@@ -20,12 +21,11 @@ struct IoBit
     int bit;
 };
 
-// A row of an I/O page: its number and name, and the bits that light its
-// indicator (any one of them at its active level).  A row that is not shown
-// keeps its texts but never appears.
+// A row of an I/O page: its name (nullptr: the form's), and the bits that
+// light its indicator (any one of them at its active level).  A row that is
+// not shown keeps its texts but never appears.
 struct IoRow
 {
-    const char *number;
     const char *name;
     QVector<IoBit> litBy;
     bool shown = true;
@@ -39,21 +39,26 @@ struct IoPageTurn
     bool shown = false;
 };
 
-// A row whose name changes for good once a record says so.  A page without
-// one (row -1) keeps the names of its table.
+// A row whose name changes for good once the record reports one of the
+// controller types.  A page without one (row -1) keeps the names of its
+// table.
 struct IoRelabel
 {
     int row = -1;
     const char *name = nullptr;
-    bool (*when)(const DoorControl &door) = nullptr;
+    QVector<ControllerType> forTypes = {};
 
-    bool appliesTo(const DoorControl &door) const { return row >= 0 && name && when && when(door); }
+    bool appliesTo(const DoorControl &door) const
+    {
+        return row >= 0 && name && ControllerType::anyReportedBy(forTypes, door);
+    }
 };
 
 // What a door build puts into the I/O page frame for one page.
 struct IoPageTable
 {
     const char *title;
+    const char *numbers;          // "In" or "Out": row r, shown or not, is numbered <numbers>r
     QVector<IoRow> rows;          // from the top; further rows never show
     IoPageTurn previous;
     IoPageTurn next;
@@ -73,7 +78,9 @@ class IoPage : public BaseFrame
     Q_OBJECT
 
 public:
-    IoPage(const IoPageTable &table, QWidget *parent);
+    // `context`: the page's class name, under which the table's texts are
+    // translated, as its form's are.
+    IoPage(const IoPageTable &table, const char *context, QWidget *parent);
     ~IoPage() override;
 
     static constexpr int RowCount = 10;
@@ -100,36 +107,41 @@ private:
 // (<page>_<build>.cpp), or lists build A's.
 class In0_0 : public IoPage
 {
+    Q_OBJECT
 public:
-    explicit In0_0(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    explicit In0_0(QWidget *parent = nullptr) : IoPage(table(), staticMetaObject.className(), parent) {}
     static const IoPageTable &table();
 };
 
 class In0_1 : public IoPage
 {
+    Q_OBJECT
 public:
-    explicit In0_1(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    explicit In0_1(QWidget *parent = nullptr) : IoPage(table(), staticMetaObject.className(), parent) {}
     static const IoPageTable &table();
 };
 
 class Out0_0 : public IoPage
 {
+    Q_OBJECT
 public:
-    explicit Out0_0(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    explicit Out0_0(QWidget *parent = nullptr) : IoPage(table(), staticMetaObject.className(), parent) {}
     static const IoPageTable &table();
 };
 
 class Out0_1 : public IoPage
 {
+    Q_OBJECT
 public:
-    explicit Out0_1(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    explicit Out0_1(QWidget *parent = nullptr) : IoPage(table(), staticMetaObject.className(), parent) {}
     static const IoPageTable &table();
 };
 
 class Out0_2 : public IoPage
 {
+    Q_OBJECT
 public:
-    explicit Out0_2(QWidget *parent = nullptr) : IoPage(table(), parent) {}
+    explicit Out0_2(QWidget *parent = nullptr) : IoPage(table(), staticMetaObject.className(), parent) {}
     static const IoPageTable &table();
 };
 

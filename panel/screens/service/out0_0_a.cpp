@@ -11,11 +11,12 @@ constexpr int Main = IoBit::MainWord;
 
 const IoPageTable page = {
     "Outputs: main",
+    "Out",
     {
-        {"Out1", " Brake", {{Main, 16}}},
-        {"Out2", " Push Button LED Green", {{Main, 17}}},
-        {"Out3", " Push Button LED Red", {{Main, 18}}},
-        {"Out4", " Deflate Seal", {{Main, 19}}},
+        {" Brake", {{Main, 16}}},
+        {" Push Button LED Green", {{Main, 17}}},
+        {" Push Button LED Red", {{Main, 18}}},
+        {" Deflate Seal", {{Main, 19}}},
     },
     {},
     {ScreenName::OutputsExtension, true},

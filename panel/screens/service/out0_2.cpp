@@ -8,10 +8,11 @@ namespace {
 
 const IoPageTable page = {
     "Outputs: extension 2",
+    "Out",
     {
-        {"Out1", " Sea Mode", {{2, 8}}},
-        {"Out2", " PB Inside LED Green", {{2, 9}, {2, 17}}},
-        {"Out3", " PB Inside LED Red", {{2, 10}, {2, 18}}},
+        {" Sea Mode", {{2, 8}}},
+        {" PB Inside LED Green", {{2, 9}, {2, 17}}},
+        {" PB Inside LED Red", {{2, 10}, {2, 18}}},
     },
     {ScreenName::OutputsExtension, true},
     {},

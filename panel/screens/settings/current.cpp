@@ -9,10 +9,10 @@ const ParamTable &Current::table()
     static const ParamTable table{
         "Current",
         {
-            {"lblStatus_2", "Close current limit [A]", "btnSetCurrent", nullptr, 0, 1000, 100, 30000, {1000, 100, -100, -1000}, 32, 2, true,
-             BaseFrame::LevelEngineer, {}},
-            {"lblStatus_3", "Open current limit [A]", "btnSetCurrent_2", nullptr, 1, 1000, 100, 30000, {1000, 100, -100, -1000}, 92, 2, true,
-             BaseFrame::LevelStandard, {}},
+            {{"lblStatus_2", "Close current limit [A]", "btnSetCurrent", nullptr, 0, 1000, 100, 30000, {1000, 100, -100, -1000}, 32, 2,
+              BaseFrame::LevelEngineer}},
+            {{"lblStatus_3", "Open current limit [A]", "btnSetCurrent_2", nullptr, 1, 1000, 100, 30000, {1000, 100, -100, -1000}, 92, 2,
+              BaseFrame::LevelStandard}},
         },
         RunTimeMax::CurrentLimit,
         96,

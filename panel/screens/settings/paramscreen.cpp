@@ -5,6 +5,7 @@
 #include "doorcontrol.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -36,15 +37,9 @@ void writeField(QByteArray &block, int byte, int width, qint32 value)
         block[byte + 1] = static_cast<char>(stored >> 8);
 }
 
-bool reports(const DoorControl &door, const ControllerType &type)
-{
-    return door.infoByte(0) == type.type
-        && (type.variant == ControllerType::AnyVariant || door.infoByte(1) == type.variant);
-}
-
 } // namespace
 
-ParamScreen::ParamScreen(const ParamTable &table, QWidget *parent)
+ParamScreen::ParamScreen(const ParamTable &table, const char *context, QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::ParamScreen)
     , table(table)
@@ -52,33 +47,34 @@ ParamScreen::ParamScreen(const ParamTable &table, QWidget *parent)
     , hiddenByType(table.rows.size(), false)
 {
     ui->setupUi(this);
-    ui->lblStatus->setText(QString::fromUtf8(table.title));
+    ui->lblStatus->setText(QCoreApplication::translate(context, table.title));
     buttonGroup->setObjectName(QStringLiteral("buttonGroup"));
 
     for (int id = 0; id < table.rows.size(); ++id) {
         const ParamRow &row = table.rows.at(id);
-        const int y = FirstRowY + RowPitch * row.position;
+        const ParamField &field = row.field;
+        const int y = FirstRowY + RowPitch * field.position;
 
-        auto *caption = new QLabel(QString::fromUtf8(row.caption), this);
-        caption->setObjectName(QString::fromLatin1(row.captionName));
+        auto *caption = new QLabel(QCoreApplication::translate(context, row.captionText()), this);
+        caption->setObjectName(QString::fromLatin1(field.captionName));
         caption->setGeometry(10, y, 151, 21);
         caption->setStyleSheet(QStringLiteral("background-color: silver; font-size: 10pt;"));
         caption->setEnabled(row.shown);
         captions.append(caption);
 
         auto *button = new QPushButton(QStringLiteral("xyz"), this);
-        button->setObjectName(QString::fromLatin1(row.buttonName));
+        button->setObjectName(QString::fromLatin1(field.buttonName));
         button->setGeometry(160, y, 71, 21);
         button->setStyleSheet(QStringLiteral("color:green; font-size:10pt"));
         button->setEnabled(row.shown);
         buttonGroup->addButton(button, id);
 
         AdjustParam record;
-        record.label = QString::fromUtf8(row.dialogCaption ? row.dialogCaption : row.caption);
-        record.divisor = row.divisor;
-        record.min = row.min;
-        record.max = row.max;
-        std::copy(std::begin(row.step), std::end(row.step), std::begin(record.step));
+        record.label = QString::fromUtf8(row.dialogText());
+        record.divisor = field.divisor;
+        record.min = field.min;
+        record.max = field.max;
+        std::copy(std::begin(field.step), std::end(field.step), std::begin(record.step));
         records.append(record);
     }
     connect(buttonGroup, &QButtonGroup::idClicked, this, &ParamScreen::onButtonClicked);
@@ -106,8 +102,8 @@ void ParamScreen::refreshScreen(BaseFrame::auth_level level, bool entered)
     applyRules(level);
 
     for (int id = 0; id < records.size(); ++id) {
-        const ParamRow &row = table.rows.at(id);
-        records[id].value = readField(doorControl->config, row.byte, row.width);
+        const ParamField &field = table.rows.at(id).field;
+        records[id].value = readField(doorControl->config, field.byte, field.width);
     }
     for (int id = 0; id < records.size(); ++id)
         buttonGroup->button(id)->setText(formatValue(records.at(id)));
@@ -119,15 +115,12 @@ void ParamScreen::applyRules(BaseFrame::auth_level level)
     for (int id = 0; id < records.size(); ++id) {
         const ParamRow &row = table.rows.at(id);
         QAbstractButton *button = buttonGroup->button(id);
-        if (!hiddenByType.at(id)) {
-            for (const ControllerType &type : row.hiddenFor)
-                hiddenByType[id] = hiddenByType.at(id) || reports(*doorControl, type);
-            if (hiddenByType.at(id)) {
-                captions.at(id)->hide();
-                button->hide();
-            }
+        if (!hiddenByType.at(id) && ControllerType::anyReportedBy(row.hiddenFor, *doorControl)) {
+            hiddenByType[id] = true;
+            captions.at(id)->hide();
+            button->hide();
         }
-        button->setEnabled(row.shown && level >= row.level);
+        button->setEnabled(row.shown && level >= row.field.level);
     }
 
     if (table.runTimeMax != RunTimeMax::None) {
@@ -159,20 +152,20 @@ void ParamScreen::onButtonClicked(int button)
     Adjust dialog(&edited[button], this);
     if (dialog.exec() != 1)
         return;
-    // A block the controller sent short lacks bytes: it is never written back.
-    if (doorControl->configShort)
+    // Only a block the controller sent whole may go back to it.
+    if (!doorControl->configWhole)
         return;
 
     for (int id = 0; id < edited.size(); ++id) {
-        const ParamRow &row = table.rows.at(id);
-        writeField(doorControl->config, row.byte, row.width, edited.at(id).value);
+        const ParamField &field = table.rows.at(id).field;
+        writeField(doorControl->config, field.byte, field.width, edited.at(id).value);
     }
     doorControl->configDirty = 1;
 }
 
 void ParamScreen::on_btnBack_clicked()
 {
-    if (doorControl && doorControl->configDirty && !doorControl->configShort) {
+    if (doorControl && doorControl->configDirty && doorControl->configWhole) {
         emit sendConfiguration(doorControl->config);
         doorControl->configValid = 0;
     }

@@ -22,12 +22,16 @@ class ParamScreen;
 // it again until it comes.  A tap edits a copy of the records in the value
 // dialog; Enter after a change writes every row of the screen into the held
 // block and marks it modified.  Back sends the modified block and leaves.
+// Only a block the controller sent whole is ever written: its start image
+// or a short block is shown, never sent back.
 class ParamScreen : public BaseFrame
 {
     Q_OBJECT
 
 public:
-    ParamScreen(const ParamTable &table, QWidget *parent);
+    // `context`: the screen's class name, under which the table's texts are
+    // translated, as its form's are.
+    ParamScreen(const ParamTable &table, const char *context, QWidget *parent);
     ~ParamScreen() override;
 
 protected:
@@ -56,7 +60,14 @@ class Times : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Times(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    explicit Times(QWidget *parent = nullptr) : ParamScreen(table(), staticMetaObject.className(), parent) {}
+
+    // The title and the parameters as every build has them (times.cpp).
+    static const char *const Title;
+    static const ParamField BlackoutTime, DockingTime, PreAlarmTime, ReClosingTime, SafetyStroke, OpeningTime;
+
+    // Per door build (times_<build>.cpp): the rows, with the build's
+    // captions, which of them show and which hide for a controller type.
     static const ParamTable &table();
 };
 
@@ -64,7 +75,13 @@ class Positions : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Positions(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    explicit Positions(QWidget *parent = nullptr) : ParamScreen(table(), staticMetaObject.className(), parent) {}
+
+    // The title and the parameters as every build has them (positions.cpp).
+    static const char *const Title;
+    static const ParamField OpenSlowDistance, CloseSlowDistance, OpenSensorOffDistance, CloseSensorOffDistance;
+
+    // Per door build (positions_<build>.cpp): the rows and which of them show.
     static const ParamTable &table();
 };
 
@@ -72,7 +89,7 @@ class Speed : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Speed(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    explicit Speed(QWidget *parent = nullptr) : ParamScreen(table(), staticMetaObject.className(), parent) {}
     static const ParamTable &table();
 };
 
@@ -80,7 +97,7 @@ class Current : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Current(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    explicit Current(QWidget *parent = nullptr) : ParamScreen(table(), staticMetaObject.className(), parent) {}
     static const ParamTable &table();
 };
 
@@ -88,7 +105,7 @@ class Ramp : public ParamScreen
 {
     Q_OBJECT
 public:
-    explicit Ramp(QWidget *parent = nullptr) : ParamScreen(table(), parent) {}
+    explicit Ramp(QWidget *parent = nullptr) : ParamScreen(table(), staticMetaObject.className(), parent) {}
     static const ParamTable &table();
 };
 

@@ -9,11 +9,11 @@ const ParamTable &Ramp::table()
     static const ParamTable table{
         "Ramp",
         {
-            {"lblStatus_2", "Motor acceleration", "btnSetAccel", "Motor acceleration (1 = fast)", 0, 100, 100, 5000, {1000, 100, -100, -1000}, 44, 2,
-             true, S, {}},
-            {"lblStatus_3", "Motor deceleration", "btnSetDecel", "Motor deceleration (1 = fast)", 1, 100, 100, 5000, {1000, 100, -100, -1000}, 46, 2,
-             true, S, {}},
-            {"lblStatus_4", "Motor brake", "btnSetBrake", "Motor brake (1 = fast)", 2, 10, 10, 500, {100, 10, -10, -100}, 48, 2, true, S, {}},
+            {{"lblStatus_2", "Motor acceleration", "btnSetAccel", "Motor acceleration (1 = fast)", 0, 100, 100, 5000, {1000, 100, -100, -1000},
+              44, 2, S}},
+            {{"lblStatus_3", "Motor deceleration", "btnSetDecel", "Motor deceleration (1 = fast)", 1, 100, 100, 5000, {1000, 100, -100, -1000},
+              46, 2, S}},
+            {{"lblStatus_4", "Motor brake", "btnSetBrake", "Motor brake (1 = fast)", 2, 10, 10, 500, {100, 10, -10, -100}, 48, 2, S}},
         },
     };
     return table;

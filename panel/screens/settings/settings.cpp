@@ -45,7 +45,7 @@ void Settings::refreshScreen(BaseFrame::auth_level level, bool)
 
     for (const auto &entry : qAsConst(entryButtons))
         setShown(entry.first, level >= entry.second);
-    setShown(ui->btnDeadman, deadmanForUsers && level >= LevelService);
+    setShown(ui->btnDeadman, level >= LevelService);
     if (doorControl)
         setHighlighted(ui->btnDeadman, doorControl->infoBit(DeadmanByte, 0));
 }

@@ -18,8 +18,8 @@ class Settings;
 //
 // Which button leads where, and from which level, is each door build's own
 // table; a build without a screen leaves its button out of the form and the
-// table.  Whether logged-in users see the Deadman button is the build's own
-// fact too; a form that builds it disabled hides it whatever that says.
+// table.  Logged-in users see the Deadman button where the build's form
+// builds it enabled.
 class Settings : public BaseFrame
 {
     Q_OBJECT
@@ -42,10 +42,8 @@ private slots:
     void on_btnDeadman_clicked();
 
 private:
-    // Per door build (settings_<build>.cpp): the menu's entries, and whether logged-in users see
-    // the Deadman button.
+    // Per door build (settings_<build>.cpp): the menu's entries.
     static const QVector<Entry> entries;
-    static const bool deadmanForUsers;
 
     Ui::Settings *ui;
     // The form's entry buttons with the level each needs.

@@ -8,13 +8,14 @@ namespace {
 
 const IoPageTable page = {
     "Inputs: extension",
+    "In",
     {
-        {"In1", " \"All Off\" Switch", {{1, 0}}},
-        {"In2", " Dogging Unlocked", {{1, 1}}},
-        {"In3", "xyz", {}, false},
-        {"In4", "xyz", {}, false},
-        {"In5", " Extern Sealing", {{2, 1}}},
-        {"In6", " Option Guest", {{2, 2}}},
+        {" \"All Off\" Switch", {{1, 0}}},
+        {" Dogging Unlocked", {{1, 1}}},
+        {nullptr, {}, false},
+        {nullptr, {}, false},
+        {" Extern Sealing", {{2, 1}}},
+        {" Option Guest", {{2, 2}}},
     },
     {ScreenName::InputsMain, true},
     {},

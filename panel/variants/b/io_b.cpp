@@ -4,9 +4,9 @@
 #include "screennames.h"
 
 const QVector<IO::Entry> IO::entries = {
-    {ScreenName::InputsMain, IO::Offered},
-    {ScreenName::InputsExtension, IO::Offered},
-    {ScreenName::OutputsMain, IO::Offered},
-    {ScreenName::OutputsExtension, IO::Offered},
-    {ScreenName::OutputsExtension2, IO::Offered},
+    {"btnTimes", ScreenName::InputsMain, IO::Offered},
+    {"btnPositions", ScreenName::InputsExtension, IO::Offered},
+    {"btnMode3_3", ScreenName::OutputsMain, IO::Offered},
+    {"btnMode4_3", ScreenName::OutputsExtension, IO::Offered},
+    {"btnMode4_4", ScreenName::OutputsExtension2, IO::Offered},
 };

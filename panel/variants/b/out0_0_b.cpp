@@ -10,11 +10,12 @@ constexpr int Main = IoBit::MainWord;
 
 const IoPageTable page = {
     "Outputs: main",
+    "Out",
     {
-        {"Out1", " Brake", {{Main, 16}}},
-        {"Out2", " Push Button LED Green", {{Main, 17}}},
-        {"Out3", " Push Button LED Red", {{Main, 18}}},
-        {"Out4", " Dogging Motor", {{Main, 19}}},
+        {" Brake", {{Main, 16}}},
+        {" Push Button LED Green", {{Main, 17}}},
+        {" Push Button LED Red", {{Main, 18}}},
+        {" Dogging Motor", {{Main, 19}}},
     },
     {},
     {ScreenName::OutputsExtension, true},

@@ -8,12 +8,13 @@ namespace {
 
 const IoPageTable page = {
     "Outputs: extension",
+    "Out",
     {
-        {"Out1", " Air Conditioning", {{1, 8}}},
-        {"Out2", " Door Closed", {{1, 9}}},
-        {"Out3", " Door Opened From Inside", {{1, 10}}},
-        {"Out4", " Supply Failure", {{1, 11}}},
-        {"Out5", " \"All Off\" Indication", {{1, 12}}},
+        {" Air Conditioning", {{1, 8}}},
+        {" Door Closed", {{1, 9}}},
+        {" Door Opened From Inside", {{1, 10}}},
+        {" Supply Failure", {{1, 11}}},
+        {" \"All Off\" Indication", {{1, 12}}},
     },
     {ScreenName::OutputsMain, true},
     {ScreenName::OutputsExtension2, true},

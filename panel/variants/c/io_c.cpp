@@ -5,6 +5,6 @@
 #include "screennames.h"
 
 const QVector<IO::Entry> IO::entries = {
-    {ScreenName::InputsMain, IO::Offered},
-    {ScreenName::OutputsMain, IO::Offered},
+    {"btnTimes", ScreenName::InputsMain, IO::Offered},
+    {"btnMode3_3", ScreenName::OutputsMain, IO::Offered},
 };

@@ -10,11 +10,12 @@ constexpr int Main = IoBit::MainWord;
 
 const IoPageTable page = {
     "Outputs: main",
+    "Out",
     {
-        {"Out1", " Brake", {{Main, 16}}},
-        {"Out2", " Magnet", {{Main, 17}}},
-        {"Out3", " Radar Sensor", {{Main, 18}}},
-        {"Out4", " Closed", {{Main, 19}}},
+        {" Brake", {{Main, 16}}},
+        {" Magnet", {{Main, 17}}},
+        {" Radar Sensor", {{Main, 18}}},
+        {" Closed", {{Main, 19}}},
     },
     {},
     {ScreenName::OutputsExtension, false},

@@ -1,5 +1,5 @@
-#ifndef STANDARD_H
-#define STANDARD_H
+#ifndef STANDARD_B_H
+#define STANDARD_B_H
 
 #include "baseframe.h"
 
@@ -9,7 +9,8 @@ class Standard;
 
 // Build B's home screen: header and status line, three mode buttons (normal,
 // permanent open, exit only), the "Open" button held to open the door and
-// the sealing button.
+// the sealing button.  Builds A and C have the main door screen of
+// standard.h; this one differs from it in kind.
 //
 // The door's state decides what may be chosen.  Locked: every button struck
 // through.  Fire: only the normal mode stands, blinking red, and is asked
@@ -32,8 +33,6 @@ protected:
 private slots:
     void on_btnUtilities_clicked();
     void on_btnSealing_clicked();
-    void on_btnOpen_pressed();
-    void on_btnOpen_released();
 
 private:
     void showLockedState();
@@ -48,4 +47,4 @@ private:
     bool mode4Blink = false;
 };
 
-#endif // STANDARD_H
+#endif // STANDARD_B_H

@@ -1,8 +1,9 @@
-#include "standard.h"
-#include "ui_standard.h"
+#include "standard_b.h"
+#include "ui_standard_b.h"
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "holdtoopen.h"
 #include "operatingmode.h"
 #include "screennames.h"
 
@@ -67,6 +68,7 @@ Standard::Standard(QWidget *parent)
     ui->modeButtons->setId(ui->btnMode3, 3);
     ui->modeButtons->setId(ui->btnMode4, 4);
     connect(ui->modeButtons, &QButtonGroup::idClicked, this, &BaseFrame::changeMode);
+    HoldToOpen::attach(ui->btnOpen, this);
 
     // Shown only in the security-system state.
     ui->btnSealing->setVisible(false);

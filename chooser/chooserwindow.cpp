@@ -1,5 +1,5 @@
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "chooserwindow.h"
+#include "ui_chooserwindow.h"
 
 #include <QCoreApplication>
 

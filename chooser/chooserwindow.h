@@ -1,5 +1,5 @@
-#ifndef CHOOSER_MAINWINDOW_H
-#define CHOOSER_MAINWINDOW_H
+#ifndef CHOOSERWINDOW_H
+#define CHOOSERWINDOW_H
 
 #include <QMainWindow>
 
@@ -24,4 +24,4 @@ private:
     Ui::MainWindow *ui;
 };
 
-#endif // CHOOSER_MAINWINDOW_H
+#endif // CHOOSERWINDOW_H

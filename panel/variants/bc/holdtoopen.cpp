@@ -1,0 +1,15 @@
+#include "holdtoopen.h"
+
+#include "baseframe.h"
+#include "commandcode.h"
+
+#include <QAbstractButton>
+
+void HoldToOpen::attach(QAbstractButton *button, BaseFrame *screen)
+{
+    QObject::connect(button, &QAbstractButton::pressed, screen, [button, screen] {
+        BaseFrame::setHighlighted(button, true);
+        emit screen->sendCommand(CmdOpen);
+    });
+    QObject::connect(button, &QAbstractButton::released, screen, [button] { BaseFrame::setHighlighted(button, false); });
+}
