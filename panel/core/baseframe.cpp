@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QPixmap>
 #include <QPushButton>
-#include <QVariantHash>
+#include <QHash>
 
 namespace {
 
@@ -20,12 +20,44 @@ const QString HighlightFragment = QStringLiteral("; background-color: lime");
 const QString ErrorStyle = QStringLiteral("background-color: red; font-weight: bold; color: white; font-size:10pt");
 const QString WarningStyle = QStringLiteral("background-color: yellow; font-size:10pt");
 const QString StatusStyle = QStringLiteral("background-color: %1; font-size:10pt");
+// Made once: a refresh runs after every frame.
+const QString SilverStatusStyle = StatusStyle.arg(QStringLiteral("silver"));
+const QString SeaworthyStatusStyle = StatusStyle.arg(QStringLiteral("blue; font-weight: bold; color: white"));
 
-// What showStyleSheet() keeps on a widget: the sheet shown, the sheet set
-// for it, and the palettes of the sheets it has shown.
-const char SheetShown[] = "panelSheetShown";
-const char SheetSet[] = "panelSheetSet";
-const char SheetPalettes[] = "panelSheetPalettes";
+// What showStyleSheet() keeps of a widget: the sheet shown, the sheet set
+// for it, and the palettes of the sheets it has shown.  (Kept beside the
+// widget rather than as its properties: a property is looked up by name
+// among the class's own first, which costs more than the rest of a refresh.)
+struct SheetState
+{
+    QString shown;
+    QString set;
+    QHash<QString, QPalette> palettes;
+};
+
+QHash<const QWidget *, SheetState> &sheetStates()
+{
+    static QHash<const QWidget *, SheetState> states;
+    return states;
+}
+
+const SheetState *sheetStateOf(const QWidget *widget)
+{
+    const auto &states = sheetStates();
+    const auto found = states.constFind(widget);
+    return found == states.constEnd() ? nullptr : &found.value();
+}
+
+SheetState &sheetStateFor(QWidget *widget)
+{
+    auto &states = sheetStates();
+    auto found = states.find(widget);
+    if (found == states.end()) {
+        found = states.insert(widget, SheetState());
+        QObject::connect(widget, &QObject::destroyed, [widget] { sheetStates().remove(widget); });
+    }
+    return found.value();
+}
 
 // Push buttons and labels paint their background and text from the palette
 // as their style sheet sets it (a label's background filled as the widget's
@@ -76,10 +108,10 @@ void dropSheetPalette(QWidget *widget)
 // The palette a sheet gives the widget, learnt the first time by setting it.
 QPalette paletteOf(QWidget *widget, const QString &styleSheet)
 {
-    QVariantHash palettes = widget->property(SheetPalettes).toHash();
+    QHash<QString, QPalette> &palettes = sheetStateFor(widget).palettes;
     const auto known = palettes.constFind(styleSheet);
     if (known != palettes.constEnd())
-        return known->value<QPalette>();
+        return known.value();
     dropSheetPalette(widget);
     widget->setStyleSheet(styleSheet);
     widget->ensurePolished();
@@ -94,8 +126,7 @@ QPalette paletteOf(QWidget *widget, const QString &styleSheet)
         palette.setBrush(QPalette::Dark, colour.darker(150));
         palette.setBrush(QPalette::Shadow, colour.darker(300));
     }
-    palettes.insert(styleSheet, QVariant::fromValue(palette));
-    widget->setProperty(SheetPalettes, palettes);
+    palettes.insert(styleSheet, palette);
     return palette;
 }
 
@@ -179,17 +210,17 @@ void BaseFrame::setShown(QWidget *widget, bool on)
 
 QString BaseFrame::shownStyleSheet(const QWidget *widget)
 {
-    const QVariant set = widget->property(SheetSet);
-    if (set.isValid() && set.toString() == widget->styleSheet())
-        return widget->property(SheetShown).toString();
+    const SheetState *state = sheetStateOf(widget);
+    if (state && state->set == widget->styleSheet())
+        return state->shown;
     return widget->styleSheet();
 }
 
 void BaseFrame::showStyleSheet(QWidget *widget, const QString &styleSheet)
 {
-    const QString shown = shownStyleSheet(widget);
-    if (shown == styleSheet)
+    if (shownStyleSheet(widget) == styleSheet)
         return;
+    const bool palettesSet = sheetStateOf(widget) != nullptr;
     QString rest;
     if (sheetWithoutColours(widget, styleSheet, &rest)) {
         const QPalette palette = paletteOf(widget, styleSheet);
@@ -198,14 +229,15 @@ void BaseFrame::showStyleSheet(QWidget *widget, const QString &styleSheet)
         widget->setPalette(palette);
         if (qobject_cast<QLabel *>(widget))
             widget->setAutoFillBackground(hasBackground(widget, styleSheet));
-        widget->setProperty(SheetSet, rest);
     } else {
-        if (widget->property(SheetSet).isValid())
+        if (palettesSet)
             dropSheetPalette(widget);
         widget->setStyleSheet(styleSheet);
-        widget->setProperty(SheetSet, styleSheet);
+        rest = styleSheet;
     }
-    widget->setProperty(SheetShown, styleSheet);
+    SheetState &state = sheetStateFor(widget);
+    state.set = rest;
+    state.shown = styleSheet;
     paintOpaquely(widget, styleSheet);
 }
 
@@ -268,9 +300,7 @@ void BaseFrame::refreshStatusLine()
     const QString status = doorControl->statusText();
     if (status.isEmpty())
         return;
-    const bool seaworthy = status == QLatin1String("Seaworthy");
-    showStatus(status, StatusStyle.arg(seaworthy ? QStringLiteral("blue; font-weight: bold; color: white")
-                                                 : QStringLiteral("silver")));
+    showStatus(status, status == QLatin1String("Seaworthy") ? SeaworthyStatusStyle : SilverStatusStyle);
 }
 
 // The status label is rewritten only when its text changes, and its style
