@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "commandcode.h"
 #include "operatingmode.h"
 #include "screennames.h"
 
@@ -49,6 +48,7 @@ MainWindow::MainWindow(const QString &portName, QWidget *parent)
     , blinkTimer(this)
     , screensaverTimer(this)
     , worker(portName, this)
+    , recordIntake(worker, doorControl)
 {
     ui->setupUi(this);
 
@@ -157,8 +157,7 @@ void MainWindow::blinkEvent()
 
 void MainWindow::workerUpdated(quint8 what, QByteArray raw)
 {
-    if (doorControl.takeRecord(what, raw))
-        emit sendCommand(CmdRequestConfig);
+    recordIntake.take(what, raw);
     if (BaseFrame *screen = currentScreen())
         screen->refresh(authLevel, false);
 }

@@ -3,6 +3,7 @@
 
 #include "baseframe.h"
 #include "doorcontrol.h"
+#include "recordintake.h"
 #include "worker.h"
 
 #include <QMainWindow>
@@ -16,8 +17,8 @@ class MainWindow;
 }
 
 // The panel's one window: the stack of screens, the way between them, the
-// login level, the blink and screensaver timers, and the hand-over of every
-// controller record to the door-state object.
+// login level, the blink and screensaver timers, and the serial link with
+// the door-state object it feeds through the record intake.
 //
 // The link to the controller runs on the serial port named; the panel
 // always talks on "COM1".
@@ -42,6 +43,8 @@ public slots:
     void segueBack();
     void newAuthLevel(BaseFrame::auth_level level);
     void blinkEvent();
+    // Every record the link hands on: into the door state, then the showing
+    // screen redraws what changed.
     void workerUpdated(quint8 what, QByteArray raw);
     void changeMode(int mode);
     void saveScreen();
@@ -59,6 +62,7 @@ private:
     QTimer screensaverTimer;
     Worker worker;
     DoorControl doorControl;
+    RecordIntake recordIntake;
     BaseFrame::auth_level authLevel = BaseFrame::LevelStandard;
     bool blinkPhase = false; // one phase for all screens
     quint64 segueCount = 0;

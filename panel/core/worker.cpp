@@ -3,6 +3,8 @@
 #include "commandcode.h"
 
 #include <QDebug>
+#include <QLoggingCategory>
+#include <QVector>
 
 namespace {
 
@@ -17,14 +19,26 @@ bool isHandedOn(char type)
     return type == 'i' || type == 't' || type == 'v';
 }
 
+// Whether the hex dumps go anywhere: with the debug output switched off
+// (QT_LOGGING_RULES="default.debug=false") they cost nothing.
+bool debugOutputOn()
+{
+    return QLoggingCategory::defaultCategory()->isDebugEnabled();
+}
+
+quint8 sumOf(const char *bytes, int count)
+{
+    quint8 sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += static_cast<quint8>(bytes[i]);
+    return sum;
+}
+
 } // namespace
 
 quint8 frameSum(const QByteArray &bytes)
 {
-    quint8 sum = 0;
-    for (char byte : bytes)
-        sum += static_cast<quint8>(byte);
-    return sum;
+    return sumOf(bytes.constData(), bytes.size());
 }
 
 QByteArray panelFrame(char type, const QByteArray &payload)
@@ -100,7 +114,15 @@ void Worker::reopenPort()
 
 void Worker::sendCommand(quint8 cmd)
 {
-    const QByteArray frame = commandFrame(cmd);
+    // Each code's frame is made once: some screens leave a request on every
+    // refresh.
+    static const QVector<QByteArray> frames = [] {
+        QVector<QByteArray> all;
+        for (int code = 0; code <= 0xFF; ++code)
+            all.append(commandFrame(static_cast<quint8>(code)));
+        return all;
+    }();
+    const QByteArray &frame = frames.at(cmd);
     if (frame.isEmpty())
         return;
     // A request for data goes out again on the next refresh anyway: it never
@@ -178,13 +200,16 @@ bool Worker::handleFrontFrame(QByteArray &answer)
     if (rxBuffer.size() < length)
         return false;
 
-    if (frameSum(rxBuffer.left(length - 1)) != static_cast<quint8>(rxBuffer.at(length - 1))) {
+    // (Summed and read in place: this runs for every byte a false start
+    // byte gives up.)
+    if (sumOf(rxBuffer.constData(), length - 1) != static_cast<quint8>(rxBuffer.at(length - 1))) {
         // Perhaps a data byte taken for a start byte: give up only that byte.
         cutToFrameStart(1);
         return true;
     }
 
-    const QByteArray frame = rxBuffer.left(length);
+    const char type = rxBuffer.at(2);
+    const QByteArray payload = isHandedOn(type) ? rxBuffer.mid(3, length - ShortestFrame) : QByteArray();
     const bool endsBuffer = rxBuffer.size() == length;
     rxBuffer.remove(0, length);
     cutToFrameStart();
@@ -192,10 +217,9 @@ bool Worker::handleFrontFrame(QByteArray &answer)
     if (endsBuffer && !pending.isEmpty())
         answer = takePending();
 
-    const char type = frame.at(2);
     if (isHandedOn(type)) {
-        const QByteArray payload = frame.mid(3, length - ShortestFrame);
-        qDebug().noquote() << payload.toHex();
+        if (debugOutputOn())
+            qDebug().noquote() << payload.toHex();
         emit updated(static_cast<quint8>(type), payload);
     }
     return true;
@@ -213,7 +237,8 @@ void Worker::cutToFrameStart(int from)
 
 QByteArray Worker::takePending()
 {
-    qDebug().noquote() << pending.toHex();
+    if (debugOutputOn())
+        qDebug().noquote() << pending.toHex();
     QByteArray frame;
     frame.swap(pending);
     return frame;

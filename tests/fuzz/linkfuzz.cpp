@@ -1,88 +1,222 @@
-#include "linkfuzz.h"
+// The link target: see fuzztarget.h.
+
+#include "fuzztarget.h"
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "frames.h"
+#include "recordintake.h"
+#include "rows.h"
 #include "worker.h"
 
+#include <QByteArrayList>
+#include <QLoggingCategory>
 #include <QObject>
+
+#include <cstdio>
 
 namespace {
 
-// Enough right frames to outlast the longest false frame twice (257 bytes
-// each) and still resynchronise.
-constexpr int TrailingFrames = 24;
+constexpr int LongestFrame = 257; // '?', N = 255, its 255 bytes
+constexpr int ReadSizes = 64;
+constexpr int ModeSwitchSize = 4;
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &)
 {
 }
 
-QByteArray rightFrame()
+// Says which promise broke, for whoever replays the input.
+bool broken(const char *promise)
 {
-    QByteArray record(DoorControl::InfoSize, '\0');
-    record[0] = 0x18;
-    record[6] = 0x3F;
-    record[7] = 0x18;
-    QByteArray frame = "?";
-    frame.append(static_cast<char>(record.size() + 2));
-    frame.append('i');
-    frame.append(record);
-    frame.append(static_cast<char>(frameSum(frame)));
+    std::fprintf(stderr, "link: %s\n", promise);
+    return false;
+}
+
+quint8 sumOf(const char *bytes, int count)
+{
+    quint8 sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += static_cast<quint8>(bytes[i]);
+    return sum;
+}
+
+// The whole controller frames with a right sum that `bytes` end with: more
+// than one may fit.
+struct FramesAtEnd
+{
+    bool any = false;
+    bool information = false; // one of them is an information record
+};
+
+FramesAtEnd rightFramesAtEnd(const QByteArray &bytes)
+{
+    FramesAtEnd found;
+    const int size = bytes.size();
+    for (int length = 4; length <= qMin(size, LongestFrame); ++length) {
+        const char *frame = bytes.constData() + size - length;
+        if (frame[0] == '?' && static_cast<quint8>(frame[1]) + 2 == length
+            && sumOf(frame, length - 1) == static_cast<quint8>(frame[length - 1])) {
+            found.any = true;
+            found.information = found.information || frame[2] == 'i';
+        }
+    }
+    return found;
+}
+
+// Whether `frame` is one whole panel frame with a right sum.
+bool isPanelFrame(const QByteArray &frame)
+{
+    return frame.size() >= 4 && frame.at(0) == '!' && static_cast<quint8>(frame.at(1)) + 2 == frame.size()
+        && sumOf(frame.constData(), frame.size() - 1) == static_cast<quint8>(frame.at(frame.size() - 1));
+}
+
+// A right information frame with no start byte but its first, so that it
+// can never hold a false frame start of its own.
+const QByteArray &trailingFrame()
+{
+    static const QByteArray frame = Frames::controller('i', Frames::info());
+    Q_ASSERT(frame.count('?') == 1);
     return frame;
 }
 
-// The requests the run can release: the reference run it asks for and the
-// configuration request the main window adds while no block is held.
-bool isRequest(const QByteArray &answer)
+// The link and the door state of one run, and what the run has seen.
+class LinkRun
 {
-    return answer.isEmpty() || answer == panelFrame('c', "R") || answer == panelFrame('v', {});
-}
+public:
+    explicit LinkRun(int streamSize)
+    {
+        stream.reserve(streamSize);
+        QObject::connect(&worker, &Worker::updated, [this](quint8 type, const QByteArray &raw) {
+            intake.take(type, raw);
+            handedOn = raw;
+            informationSinceAnswer = informationSinceAnswer || type == 'i';
+        });
+    }
+
+    // A command: which frame a code stands for is the link's own table, so
+    // only the kind of frame an answer holds is checked against it.
+    void ask(quint8 command)
+    {
+        worker.sendCommand(command);
+        askedCommand = true;
+    }
+
+    void askMode(const QByteArray &mode)
+    {
+        worker.sendModeSwitch(mode);
+        asked.append(Frames::panel('d', mode));
+    }
+
+    // One read: returns whether the answer kept the rules.
+    bool read(const QByteArray &bytes, QByteArray *answerOut = nullptr)
+    {
+        handedOn.clear();
+        stream.append(bytes);
+        const QByteArray answer = worker.receive(bytes);
+        if (answerOut)
+            *answerOut = answer;
+        if (answer.isEmpty())
+            return true;
+        bool kept = true;
+        const FramesAtEnd releasedBy = rightFramesAtEnd(stream);
+        if (!releasedBy.any && !(plusReleases && bytes == "+"))
+            kept = broken("a request went out without a right frame ending the buffer");
+        else if (!isPanelFrame(answer))
+            kept = broken("a frame written is not whole or its sum is wrong");
+        else if (!wasAsked(answer))
+            kept = broken("a frame written is none of the requests left since the last");
+        asked.clear();
+        askedCommand = false;
+        // The frame that released the answer is handed on after it.
+        informationSinceAnswer = releasedBy.information;
+        return kept;
+    }
+
+    const QByteArray &lastHandedOn() const { return handedOn; }
+    int events() const { return door.events.size(); }
+
+private:
+    bool wasAsked(const QByteArray &answer) const
+    {
+        if (asked.contains(answer))
+            return true;
+        const char type = answer.at(2);
+        const int payload = answer.size() - 4;
+        // A command: one of the link's fixed frames, or the intake's request
+        // for the configuration block after an information record.
+        if (type == 'c' && payload == 1)
+            return askedCommand;
+        if ((type == 't' || type == 'v') && payload == 0)
+            return askedCommand || (type == 'v' && informationSinceAnswer);
+        return false;
+    }
+
+    const bool plusReleases = Rows::build().plusReleasesRequest;
+    Worker worker{QString()}; // fed through receive(): its port is never opened
+    DoorControl door;
+    RecordIntake intake{worker, door};
+    QByteArray stream;
+    QByteArrayList asked;
+    bool askedCommand = false;
+    bool informationSinceAnswer = false;
+    QByteArray handedOn;
+};
 
 } // namespace
 
-bool fuzzLink(const std::uint8_t *data, std::size_t size)
+bool fuzzTarget(const std::uint8_t *data, std::size_t size)
 {
-    static const bool silenced = (qInstallMessageHandler(quiet), true);
+    // No debug output: the link's hex dumps then cost nothing.
+    static const bool silenced = (qInstallMessageHandler(quiet),
+                                  QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")), true);
     Q_UNUSED(silenced)
     if (size == 0)
         return true;
 
-    Worker worker{QString()}; // fed through receive(): its port is never opened
-    DoorControl door;
-    QByteArray lastHandedOn;
-    QObject::connect(&worker, &Worker::updated, [&](quint8 what, const QByteArray &raw) {
-        lastHandedOn = raw;
-        if (door.takeRecord(what, raw))
-            worker.sendCommand(CmdRequestConfig);
-        // What the screens read after every frame.
-        door.errorText();
-        door.warningText();
-        door.statusText();
-        door.versionText();
-        for (int bit = 0; bit < 64; ++bit)
-            door.isIoActive(bit);
-        for (int group = 0; group < 4; ++group) {
-            for (int bit = 0; bit < 8; ++bit)
-                door.isGroupIoActive(group, bit);
-        }
-    });
+    const QByteArray &frame = trailingFrame();
+    const int findWithin = (LongestFrame + frame.size() - 1) / frame.size() + 1;
+    const int keptOn = 1;
+    const int streamSize = static_cast<int>(size) - 1;
+    LinkRun run(streamSize + (findWithin + keptOn) * frame.size());
 
-    const int readSize = data[0] % 64 + 1;
-    const QByteArray stream(reinterpret_cast<const char *>(data + 1), static_cast<int>(size - 1));
+    const int readSize = data[0] % ReadSizes + 1;
+    const int requests = data[0] / ReadSizes;
+    const char *stream = reinterpret_cast<const char *>(data + 1);
     bool kept = true;
-    for (int at = 0, read = 0; at < stream.size(); at += readSize, ++read) {
-        if (read % 2 == 0)
-            worker.sendCommand(CmdReference);
-        kept = isRequest(worker.receive(stream.mid(at, readSize))) && kept;
+    QByteArray bytes; // each read in place, the link copies what it keeps
+    for (int at = 0, n = 0; at < streamSize; at += readSize, ++n) {
+        bytes.setRawData(stream + at, static_cast<uint>(qMin(readSize, streamSize - at)));
+        switch (requests) {
+        case 0:
+            if (n % 2 == 0)
+                run.ask(CmdReference);
+            break;
+        case 1: run.ask(static_cast<quint8>(bytes.at(0))); break;
+        case 2: run.askMode(bytes.left(ModeSwitchSize)); break;
+        default: run.ask(n % 2 ? CmdRequestCounters : CmdReference); break;
+        }
+        kept = run.read(bytes) && kept;
     }
 
-    const QByteArray frame = rightFrame();
-    QByteArray answer;
-    for (int i = 0; i < TrailingFrames; ++i) {
-        lastHandedOn.clear();
-        worker.sendCommand(CmdReference);
-        answer = worker.receive(frame);
-        kept = isRequest(answer) && kept;
+    // Found again within one longest frame and one frame more, and then
+    // every right frame is taken whole and answered.
+    const QByteArray payload = frame.mid(3, frame.size() - 4);
+    bool found = false;
+    for (int n = 0; n < findWithin && !found; ++n) {
+        QByteArray answer;
+        run.ask(CmdReference);
+        kept = run.read(frame, &answer) && kept;
+        found = !answer.isEmpty() && run.lastHandedOn() == payload;
     }
-    return kept && !answer.isEmpty() && lastHandedOn == frame.mid(3, DoorControl::InfoSize)
-        && door.events.size() <= DoorControl::MaxEvents;
+    for (int n = 0; n < keptOn && found; ++n) {
+        QByteArray answer;
+        run.ask(CmdReference);
+        kept = run.read(frame, &answer) && kept;
+        found = !answer.isEmpty() && run.lastHandedOn() == payload;
+    }
+    if (!found)
+        return broken("right frames were not found again within a longest frame and one more");
+    if (run.events() > DoorControl::MaxEvents)
+        return broken("the door state keeps more events than its limit");
+    return kept;
 }
