@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -149,6 +151,8 @@ private slots:
 
     void highlighted_data();
     void highlighted();
+    void sheetShownAsSet_data();
+    void sheetShownAsSet();
     void styleFlagRemovesEveryCopy();
     void hideDisabledChildren();
 
@@ -162,6 +166,8 @@ private:
 
 void TestBaseFrame::initTestCase()
 {
+    // As the panel program does: what a sheet looks like depends on it.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     qRegisterMetaType<BaseFrame::auth_level>();
     QVERIFY(dir.isValid());
     QDir::setCurrent(dir.path());
@@ -324,7 +330,7 @@ void TestBaseFrame::statusLine()
     HeaderFrame frame(&door);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), text);
-    QCOMPARE(frame.lblStatus->styleSheet(), style);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), style);
 }
 
 // The label is rewritten only when its text changes: a style set by hand
@@ -337,33 +343,33 @@ void TestBaseFrame::statusTextUnchanged()
 
     door.setInfo(Frames::info({{2, 0x20}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
-    QCOMPARE(frame.lblStatus->styleSheet(), ErrorStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), ErrorStyle);
 
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("System failure"));
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 
     // Another record with the same text.
     door.setInfo(Frames::info({{2, 0x30}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelService, false);
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 
     // The error clears: the next text and its colours at once.
     door.setInfo(Frames::info({{2, 0x08}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Sensor / switch error"));
-    QCOMPARE(frame.lblStatus->styleSheet(), WarningStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), WarningStyle);
 
     door.setInfo(Frames::info({{26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Door open"));
-    QCOMPARE(frame.lblStatus->styleSheet(), StatusStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), StatusStyle);
 
     // A label that already holds the text keeps whatever style it has.
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, true);
-    QCOMPARE(frame.lblStatus->styleSheet(), marker);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
 }
 
 void TestBaseFrame::statusLineOnlyWhereRegistered()
@@ -376,7 +382,7 @@ void TestBaseFrame::statusLineOnlyWhereRegistered()
     label->setObjectName(QStringLiteral("lblStatus"));
     frame.refresh(BaseFrame::LevelEngineer, true);
     QCOMPARE(label->text(), QString("lblStatus"));
-    QCOMPARE(label->styleSheet(), QString());
+    QCOMPARE(BaseFrame::shownStyleSheet(label), QString());
 }
 
 // The screen's own refresh runs last, with the level and entry flag given.
@@ -412,11 +418,11 @@ void TestBaseFrame::blink()
     QVERIFY(frame.shows(frame.btnMessage));
 
     frame.blink(false);
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     frame.blink(true);
-    QCOMPARE(frame.btnMessage->styleSheet(), textShown);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textShown);
     frame.blink(false);
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks, (QList<bool>{false, true, false}));
 
     // Seen: hidden at the next refresh, and no longer blinked.
@@ -424,7 +430,7 @@ void TestBaseFrame::blink()
     frame.refresh(BaseFrame::LevelStandard, false);
     QVERIFY(!frame.shows(frame.btnMessage));
     frame.blink(true);
-    QCOMPARE(frame.btnMessage->styleSheet(), textHidden);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
     QCOMPARE(frame.blinks.size(), 4);
 }
 
@@ -436,20 +442,20 @@ void TestBaseFrame::blinkHiddenWidgets()
     // Before any refresh the fire label shows, so it blinks.
     frame.btnMessage->hide();
     frame.blink(false);
-    QCOMPARE(frame.lblFire->styleSheet(),
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: red"));
     frame.blink(true);
-    QCOMPARE(frame.lblFire->styleSheet(),
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
              QString("background-color: red; font-size: 10pt; font-weight: bold; color: white"));
-    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
 
     // A refresh hides it in build A; then it keeps its style.
     frame.lblFire->setStyleSheet(FireStyle);
     frame.refresh(BaseFrame::LevelStandard, false);
     frame.blink(false);
     frame.blink(true);
-    QCOMPARE(frame.lblFire->styleSheet(), FireStyle);
-    QCOMPARE(frame.btnMessage->styleSheet(), MessageStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire), FireStyle);
+    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
     QCOMPARE(frame.blinks.size(), 4);
 
     // A screen that registered nothing still gets its own blink step.
@@ -605,7 +611,7 @@ void TestBaseFrame::startScreenHeaderNeverShows()
             QVERIFY2(child, widget);
             QVERIFY2(!child->isVisibleTo(screen), widget);
         }
-        QCOMPARE(panel.widget<QWidget>("btnMessage")->styleSheet(), QString("background-color: yellow; font-weight: bold"));
+        QCOMPARE(BaseFrame::shownStyleSheet(panel.widget<QWidget>("btnMessage")), QString("background-color: yellow; font-weight: bold"));
         QVERIFY(panel.widget<QWidget>("pushButton")->isVisibleTo(screen));
     }
 }
@@ -637,11 +643,104 @@ void TestBaseFrame::highlighted()
     button.setStyleSheet(before);
     HeaderFrame::setHighlighted(&button, true);
     HeaderFrame::setHighlighted(&button, true);
-    QCOMPARE(button.styleSheet(), on);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), on);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(button.styleSheet(), off);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(button.styleSheet(), off);
+    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
+}
+
+void TestBaseFrame::sheetShownAsSet_data()
+{
+    QTest::addColumn<bool>("button");       // else a label with a sunken frame
+    QTest::addColumn<QString>("form");      // the sheet its form gives it
+    QTest::addColumn<QStringList>("shown"); // sheets shown in turn
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("down");
+
+    const QString lime = QStringLiteral("background-color: lime;");
+    const QString message = QStringLiteral("background-color: yellow; font-weight: bold; ");
+    const QString fire = QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ");
+    const QString silver = QStringLiteral("background-color: silver; font-size:10pt");
+    const QString lit = QStringLiteral("background-color: lime; color: black;");
+    const QString struck = QStringLiteral("background-color: #343434; text-decoration: line-through; color: black;");
+    const QString fuchsia = QStringLiteral("background-color: fuchsia; color: %1; font-weight: bold;");
+    QTest::newRow("lamp lit") << true << "" << QStringList{lime} << true << false;
+    QTest::newRow("lamp out again") << true << "" << QStringList{lime, ""} << true << false;
+    QTest::newRow("lamp lit, held") << true << "" << QStringList{lime} << true << true;
+    QTest::newRow("highlight, disabled") << true << "color: black" << QStringList{"color: black; background-color: lime"}
+                                         << false << false;
+    QTest::newRow("struck, then lit") << true << "" << QStringList{struck, lit} << true << false;
+    QTest::newRow("lit, then struck") << true << "" << QStringList{lit, struck} << false << false;
+    QTest::newRow("blink, bold") << true << "" << QStringList{fuchsia.arg("white"), fuchsia.arg("fuchsia")} << false << false;
+    QTest::newRow("message, dark") << true << "background-color: yellow; font-weight: bold"
+                                   << QStringList{message + "color: yellow"} << true << false;
+    QTest::newRow("message, bright") << true << "background-color: yellow; font-weight: bold"
+                                     << QStringList{message + "color: yellow", message} << true << false;
+    QTest::newRow("fire, dark") << false << fire + "white" << QStringList{fire + "red"} << true << false;
+    QTest::newRow("status, error") << false << silver << QStringList{ErrorStyle} << true << false;
+    QTest::newRow("status, after an error") << false << silver << QStringList{ErrorStyle, silver} << true << false;
+    QTest::newRow("row lit") << false << "background-color: silver;"
+                             << QStringList{"background-color: silver;; background-color: lime"} << true << false;
+    QTest::newRow("label lit, no background before") << false << "color: grey" << QStringList{"color: grey; background-color: lime"}
+                                                     << true << false;
+    QTest::newRow("label out again") << false << "color: grey"
+                                     << QStringList{"color: grey; background-color: lime", "color: grey"} << true << false;
+    QTest::newRow("not a plain list") << true << "" << QStringList{"QPushButton { background-color: lime; }"} << true << false;
+}
+
+// A sheet shown looks on the screen exactly as the sheet set does, in a
+// screen with the font every form gives.
+void TestBaseFrame::sheetShownAsSet()
+{
+    QFETCH(bool, button);
+    QFETCH(QString, form);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, enabled);
+    QFETCH(bool, down);
+
+    QWidget window;
+    window.resize(200, 80);
+    QWidget *widgets[2];
+    for (int i = 0; i < 2; ++i) {
+        auto *screen = new QWidget(&window);
+        screen->setGeometry(i * 100, 0, 100, 80);
+        screen->setStyleSheet(QStringLiteral("font: 8pt \"Arial\""));
+        if (button) {
+            widgets[i] = new QPushButton(QStringLiteral("Push\nButton"), screen);
+        } else {
+            auto *label = new QLabel(QStringLiteral("FIRE"), screen);
+            label->setFrameShape(QFrame::WinPanel);
+            label->setFrameShadow(QFrame::Sunken);
+            label->setAlignment(Qt::AlignCenter);
+            widgets[i] = label;
+        }
+        widgets[i]->setGeometry(10, 10, 61, 41);
+        widgets[i]->setStyleSheet(form);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString &sheet : shown) {
+        BaseFrame::showStyleSheet(widgets[0], sheet);
+        widgets[1]->setStyleSheet(sheet);
+        QCoreApplication::processEvents();
+    }
+    for (QWidget *widget : widgets) {
+        widget->setEnabled(enabled);
+        if (auto *pushButton = qobject_cast<QPushButton *>(widget))
+            pushButton->setDown(down);
+    }
+    QCOMPARE(BaseFrame::shownStyleSheet(widgets[0]), shown.last());
+
+    // Each as the focus widget (a button's focus frame is drawn too).
+    QImage pictures[2];
+    for (int i = 0; i < 2; ++i) {
+        widgets[i]->setFocus();
+        QCoreApplication::processEvents();
+        pictures[i] = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32)
+                          .copy(i * 100, 0, 100, 80);
+    }
+    QCOMPARE(pictures[0], pictures[1]);
 }
 
 void TestBaseFrame::styleFlagRemovesEveryCopy()
@@ -649,9 +748,9 @@ void TestBaseFrame::styleFlagRemovesEveryCopy()
     QLabel label;
     label.setStyleSheet("color: red; font-size: 9pt; font-size: 9pt");
     HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", false);
-    QCOMPARE(label.styleSheet(), QString("color: red"));
+    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red"));
     HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", true);
-    QCOMPARE(label.styleSheet(), QString("color: red; font-size: 9pt"));
+    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red; font-size: 9pt"));
 }
 
 void TestBaseFrame::hideDisabledChildren()

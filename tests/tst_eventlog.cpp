@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QDateTime>
+#include <QListView>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -19,12 +21,62 @@ const QString TimePattern = QStringLiteral("--- dd.MM.yyyy hh:mm:ss:");
 const QByteArray SuppliesDown = Frames::info({{7, 0x00}});
 const QByteArray SuppliesUp = Frames::info();
 
-QStringList rows(QListWidget *list)
+// The log's list shows its model's rows.
+QStringList rows(QListView *list)
 {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        texts << list->model()->index(i, 0).data().toString();
     return texts;
+}
+
+// The log's list as a list widget of the form shows it, fed as the log
+// used to feed it: each event's text row, then its time row, put on top;
+// the oldest rows past the cap taken out.
+class ListWidgetLog : public QWidget
+{
+public:
+    explicit ListWidgetLog(QWidget *parent)
+        : QWidget(parent)
+        , list(new QListWidget(this))
+    {
+        setStyleSheet(QStringLiteral("font: 8pt \"Arial\""));
+        list->setGeometry(0, 70, 241, 211);
+        list->setFrameShape(QFrame::WinPanel);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        list->setUniformItemSizes(true);
+        QPalette palette = list->palette();
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Light, QPalette::Midlight,
+                                         QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+            palette.setColor(role, Qt::black);
+        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::white);
+        list->setPalette(palette);
+    }
+
+    void take(const QList<LogEvent> &events)
+    {
+        for (const LogEvent &event : events) {
+            list->insertItem(0, event.text);
+            list->insertItem(0, event.time.toString(TimePattern));
+        }
+        if (list->count() > 2 * DoorControl::MaxEvents)
+            list->model()->removeRows(2 * DoorControl::MaxEvents, list->count() - 2 * DoorControl::MaxEvents);
+    }
+
+    QListWidget *list;
+};
+
+// Events a second apart, their texts taking turns.
+QList<LogEvent> events(int count, int from)
+{
+    const QDateTime start(QDate(2024, 4, 24), QTime(13, 5, 9));
+    QList<LogEvent> made;
+    for (int i = from; i < from + count; ++i)
+        made.append({start.addSecs(i), i % 3 ? QStringLiteral("230V ok") : QStringLiteral("230V HP error")});
+    return made;
 }
 
 } // namespace
@@ -43,14 +95,16 @@ private slots:
     void scrollButtons();
     void backReturns();
     void keepsNewestRows();
+    void showsAsListWidget_data();
+    void showsAsListWidget();
 
 private:
-    QListWidget *openLogAfterEvent(PanelHarness &panel);
+    QListView *openLogAfterEvent(PanelHarness &panel);
 };
 
 // Goes to the main door screen, raises two events there and opens the log
 // with the header's message button.
-QListWidget *TestEventlog::openLogAfterEvent(PanelHarness &panel)
+QListView *TestEventlog::openLogAfterEvent(PanelHarness &panel)
 {
     panel.click(QStringLiteral("pushButton"));
     panel.send('i', SuppliesDown);
@@ -59,7 +113,7 @@ QListWidget *TestEventlog::openLogAfterEvent(PanelHarness &panel)
     panel.click(QStringLiteral("btnMessage"));
     if (panel.screenName() != QLatin1String("eventlog"))
         return nullptr;
-    return panel.widget<QListWidget>(QStringLiteral("listWidget"));
+    return panel.widget<QListView>(QStringLiteral("listWidget"));
 }
 
 void TestEventlog::newestEventOnTopTimeAboveText()
@@ -73,7 +127,7 @@ void TestEventlog::newestEventOnTopTimeAboveText()
 
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    auto *list = panel.widget<QListWidget>(QStringLiteral("listWidget"));
+    auto *list = panel.widget<QListView>(QStringLiteral("listWidget"));
     QVERIFY(list);
 
     const QStringList shown = rows(list);
@@ -90,13 +144,13 @@ void TestEventlog::newestEventOnTopTimeAboveText()
     panel.click(QStringLiteral("btnBack"));
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    QCOMPARE(rows(panel.widget<QListWidget>(QStringLiteral("listWidget"))), shown);
+    QCOMPARE(rows(panel.widget<QListView>(QStringLiteral("listWidget"))), shown);
 }
 
 void TestEventlog::eventsArriveWhileLogIsOpen()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
 
     panel.send('i', SuppliesUp);
@@ -135,7 +189,7 @@ void TestEventlog::acknowledgedOnlyWhenLoggedIn()
     QVERIFY(panel.button(QStringLiteral("btnMessage"))->isVisible());
     panel.click(QStringLiteral("btnMessage"));
     QCOMPARE(panel.screenName(), QStringLiteral("eventlog"));
-    QCOMPARE(panel.widget<QListWidget>(QStringLiteral("listWidget"))->count(), 4);
+    QCOMPARE(rows(panel.widget<QListView>(QStringLiteral("listWidget"))).size(), 4);
 
     // The header is drawn before the log takes the events: the next
     // refresh shows the outcome.
@@ -162,7 +216,7 @@ void TestEventlog::loginWhileLogIsOpenAcknowledges()
 void TestEventlog::messageButtonOnLogDoesNothing()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
     const QStringList history = panel.window().navigationHistory();
     const QStringList shown = rows(list);
@@ -177,7 +231,7 @@ void TestEventlog::messageButtonOnLogDoesNothing()
 void TestEventlog::scrollButtons()
 {
     PanelHarness panel;
-    QListWidget *list = openLogAfterEvent(panel);
+    QListView *list = openLogAfterEvent(panel);
     QVERIFY(list);
     for (int i = 0; i < 8; ++i) {
         panel.send('i', SuppliesUp);
@@ -185,13 +239,13 @@ void TestEventlog::scrollButtons()
     }
     // The list lays its new rows out from the event loop.
     QCoreApplication::processEvents();
-    const int rowCount = list->count();
+    const int rowCount = list->model()->rowCount();
     QCOMPARE(rowCount, 4 + 8 * 8);
 
     QScrollBar *bar = list->verticalScrollBar();
     QCOMPARE(bar->value(), 0);
     QVERIFY(bar->maximum() > 6);
-    const auto topRow = [list] { return list->row(list->itemAt(2, 2)); };
+    const auto topRow = [list] { return list->indexAt(QPoint(2, 2)).row(); };
 
     panel.click(QStringLiteral("btnLineUp"));
     QCOMPARE(bar->value(), 0);
@@ -208,7 +262,7 @@ void TestEventlog::scrollButtons()
     // The oldest event's text row is in view at the bottom.
     panel.click(QStringLiteral("btnLastLine"));
     QCOMPARE(bar->value(), bar->maximum());
-    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(rowCount - 1))));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(rowCount - 1, 0))));
 
     panel.click(QStringLiteral("btnLineDown"));
     QCOMPARE(bar->value(), bar->maximum());
@@ -235,7 +289,7 @@ void TestEventlog::keepsNewestRows()
     DoorControl door;
     Eventlog log;
     log.doorControl = &door;
-    auto *list = log.findChild<QListWidget *>(QStringLiteral("listWidget"));
+    auto *list = log.findChild<QListView *>(QStringLiteral("listWidget"));
     const int batches[] = {DoorControl::MaxEvents, DoorControl::MaxEvents / 2};
     int raised = 0;
     for (int batch : batches) {
@@ -243,9 +297,88 @@ void TestEventlog::keepsNewestRows()
             door.addEvent(QString::number(raised++));
         log.refresh(BaseFrame::LevelStandard, false);
     }
-    QCOMPARE(list->count(), 2 * DoorControl::MaxEvents);
-    QCOMPARE(list->item(1)->text(), QString::number(raised - 1));
-    QCOMPARE(list->item(list->count() - 1)->text(), QString::number(raised - DoorControl::MaxEvents));
+    const QStringList shown = rows(list);
+    QCOMPARE(shown.size(), 2 * DoorControl::MaxEvents);
+    QCOMPARE(shown.at(1), QString::number(raised - 1));
+    QCOMPARE(shown.last(), QString::number(raised - DoorControl::MaxEvents));
+}
+
+void TestEventlog::showsAsListWidget_data()
+{
+    QTest::addColumn<int>("held");     // events taken before
+    QTest::addColumn<int>("scrolled"); // scroll bar value then; -1: its maximum
+    QTest::addColumn<int>("selected"); // row selected; -1: none
+    QTest::addColumn<int>("more");     // events taken while it shows
+
+    QTest::newRow("empty") << 0 << 0 << -1 << 1;
+    QTest::newRow("one event") << 1 << 0 << -1 << 1;
+    QTest::newRow("nearly a view") << 6 << 0 << 3 << 2;
+    QTest::newRow("a view and more") << 9 << -1 << -1 << 1;
+    QTest::newRow("scrolled, selected") << 40 << 2 << 5 << 3;
+    QTest::newRow("full") << DoorControl::MaxEvents << 0 << 1 << 1;
+    QTest::newRow("full, at its end") << DoorControl::MaxEvents << -1 << -1 << 2;
+    QTest::newRow("past its cap at once") << DoorControl::MaxEvents << 7 << -1 << DoorControl::MaxEvents + 5;
+}
+
+// The log's list shows, scrolls and selects as the list widget did, and
+// what it leaves on the screen when events come is what a full paint gives.
+void TestEventlog::showsAsListWidget()
+{
+    QFETCH(int, held);
+    QFETCH(int, scrolled);
+    QFETCH(int, selected);
+    QFETCH(int, more);
+
+    QWidget window;
+    window.resize(500, 320);
+    DoorControl door;
+    auto *log = new Eventlog(&window);
+    log->doorControl = &door;
+    auto *reference = new ListWidgetLog(&window);
+    reference->setGeometry(250, 0, 240, 320);
+    auto *list = log->findChild<QListView *>(QStringLiteral("listWidget"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto take = [&](int count, int from) {
+        door.events = events(count, from);
+        log->refresh(BaseFrame::LevelStandard, false);
+        reference->take(events(count, from));
+        QCoreApplication::processEvents();
+    };
+    const auto compare = [&] {
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(list), rows(reference->list));
+        for (QScrollBar *(QAbstractScrollArea::*bar)() const :
+             {&QAbstractScrollArea::verticalScrollBar, &QAbstractScrollArea::horizontalScrollBar}) {
+            QCOMPARE((list->*bar)()->minimum(), (reference->list->*bar)()->minimum());
+            QCOMPARE((list->*bar)()->maximum(), (reference->list->*bar)()->maximum());
+            QCOMPARE((list->*bar)()->pageStep(), (reference->list->*bar)()->pageStep());
+            QCOMPARE((list->*bar)()->value(), (reference->list->*bar)()->value());
+        }
+        for (int row : {0, 1, 13, 14, 2 * held - 1}) {
+            QCOMPARE(list->visualRect(list->model()->index(row, 0)),
+                     reference->list->visualRect(reference->list->model()->index(row, 0)));
+        }
+        for (const QPoint &at : {QPoint(2, 2), QPoint(120, 100), QPoint(238, 204), QPoint(2, 300)})
+            QCOMPARE(list->indexAt(at).row(), reference->list->indexAt(at).row());
+        // What the screen holds, and a fresh paint.
+        const QImage shown = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // (The list is a pixel wider than its screen, which clips it.)
+        QCOMPARE(shown.copy(0, 70, 240, 211), shown.copy(250, 70, 240, 211));
+        QCOMPARE(painted.copy(0, 70, 240, 211), shown.copy(0, 70, 240, 211));
+    };
+
+    take(held, 0);
+    for (QListView *view : {list, static_cast<QListView *>(reference->list)}) {
+        view->verticalScrollBar()->setValue(scrolled < 0 ? view->verticalScrollBar()->maximum() : scrolled);
+        if (selected >= 0)
+            view->selectionModel()->select(view->model()->index(selected, 0), QItemSelectionModel::ClearAndSelect);
+    }
+    compare();
+    take(more, held);
+    compare();
 }
 
 QTEST_MAIN(TestEventlog)

@@ -7,13 +7,16 @@
 #include "iopage.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
+#include "operatingmode.h"
 #include "panelharness.h"
 #include "rows/rows.h"
 #include "worker.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -66,7 +69,7 @@ QByteArray ioLevels(int group, int level)
 
 bool lime(QWidget *w)
 {
-    return w->styleSheet().contains(QLatin1String("background-color: lime"));
+    return BaseFrame::shownStyleSheet(w).contains(QLatin1String("background-color: lime"));
 }
 
 // A widget of the showing screen that the form may lack.
@@ -101,6 +104,7 @@ Q_DECLARE_METATYPE(Rows::IoLamp)
 Q_DECLARE_METATYPE(Rows::IoTurns)
 Q_DECLARE_METATYPE(Rows::ParamButtons)
 Q_DECLARE_METATYPE(Rows::ParamEdit)
+Q_DECLARE_METATYPE(QVector<Rows::Bytes>)
 
 class TestRules : public QObject
 {
@@ -142,6 +146,8 @@ private slots:
     void paramNotWrittenBackUnlessWhole();
     void settingsMenu();
     void layoutSwitches();
+    void repaintsLeaveAFullPaint_data();
+    void repaintsLeaveAFullPaint();
 };
 
 void TestRules::recordAcceptance_data()
@@ -241,9 +247,9 @@ void TestRules::alarmLabels()
         QCOMPARE(fire->isVisible(), row.fireShown);
         QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), row.pirateShown);
         panel.window().blinkEvent();
-        const QString first = fire->styleSheet();
+        const QString first = BaseFrame::shownStyleSheet(fire);
         panel.window().blinkEvent();
-        QCOMPARE(fire->styleSheet() != first, row.fireBlinks);
+        QCOMPARE(BaseFrame::shownStyleSheet(fire) != first, row.fireBlinks);
     }
 }
 
@@ -332,17 +338,17 @@ void TestRules::openHeldToOpen()
 
     QAbstractButton *open = panel.button("btnOpen");
     QVERIFY(open->isVisible());
-    const QString plain = open->styleSheet();
+    const QString plain = BaseFrame::shownStyleSheet(open);
     QTest::mousePress(open, Qt::LeftButton);
-    QVERIFY(open->styleSheet().contains("lime"));
+    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
     QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 4F D6")));
     // Records go on while the finger holds: still lit, nothing sent again.
     panel.send('i', ownInfo({{10, rows().oneModeReported}}));
-    QVERIFY(open->styleSheet().contains("lime"));
+    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 
     QTest::mouseRelease(open, Qt::LeftButton);
-    QCOMPARE(open->styleSheet(), plain);
+    QCOMPARE(BaseFrame::shownStyleSheet(open), plain);
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 }
 
@@ -572,9 +578,9 @@ void TestRules::settingsMenu()
             QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(QStringLiteral("%1 %2").arg(level).arg(name)));
 
         panel.send('i', ownInfo({{27, 0x01}}));
-        QVERIFY(panel.button("btnDeadman")->styleSheet().contains("lime"));
+        QVERIFY(BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
         panel.send('i', ownInfo());
-        QVERIFY(!panel.button("btnDeadman")->styleSheet().contains("lime"));
+        QVERIFY(!BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
         panel.written();
         if (shown.contains("btnDeadman")) {
             panel.click("btnDeadman");
@@ -617,4 +623,59 @@ void TestRules::layoutSwitches()
 }
 
 QTEST_MAIN(TestRules)
+void TestRules::repaintsLeaveAFullPaint_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QVector<Rows::Bytes>>("frames"); // records sent in turn
+    QTest::addColumn<bool>("blink");                 // a blink step after each
+
+    quint8 modes[2] = {0, 0};
+    for (int i = 0; i < 2 && i < OperatingMode::all().size(); ++i)
+        modes[i] = static_cast<quint8>(1u << OperatingMode::all().at(i).lampBit);
+    const QVector<Rows::Bytes> moving = {{{3, 0x02}, {6, 0x00}}, {{6, 0x00}}, {{3, 0x04}, {6, 0x00}}, {}};
+    const QVector<Rows::Bytes> events = {{{7, 0x10}}, {}};
+    QTest::newRow("main door screen, mode") << "standard" << QVector<Rows::Bytes>{{{10, modes[1]}}, {}} << false;
+    QTest::newRow("main door screen, fault") << "standard" << QVector<Rows::Bytes>{{{2, 0x20}}, {}} << false;
+    QTest::newRow("main door screen, moving") << "standard" << moving << false;
+    QTest::newRow("main door screen, alarms") << "standard" << QVector<Rows::Bytes>{{{6, 0x21}, {7, 0x12}}} << true;
+    QTest::newRow("hold-to-run screen, moving") << "totmann" << moving << false;
+    QTest::newRow("inputs, moving") << "in0_0" << moving << false;
+    QTest::newRow("utilities, control off") << "utilities" << QVector<Rows::Bytes>{{{2, 0x02}}, {}} << true;
+    QTest::newRow("log, events") << "eventlog" << events << true;
+}
+
+// What frames and blink steps leave on the screen is what painting it
+// afresh gives: nothing that paints itself alone leaves pixels unpainted.
+void TestRules::repaintsLeaveAFullPaint()
+{
+    QFETCH(QString, screen);
+    QFETCH(QVector<Rows::Bytes>, frames);
+    QFETCH(bool, blink);
+
+    // The panel's style, as its program sets it.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    const quint8 holdToRun = screen == QLatin1String("totmann") ? 0x01 : 0x00;
+    const auto record = [&](const Rows::Bytes &bytes) {
+        Rows::Bytes all = {{6, 0x01}, {10, rows().oneModeReported}, {26, 0x05}, {27, holdToRun}};
+        return ownInfo(all << bytes);
+    };
+    PanelHarness panel;
+    panel.send('v', Frames::config());
+    panel.send('i', record({}));
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue(screen);
+    QCOMPARE(panel.screenName(), screen);
+    MainWindow &window = panel.window();
+    for (int round = 0; round < 2; ++round) {
+        for (const Rows::Bytes &bytes : frames) {
+            panel.send('i', record(bytes));
+            if (blink)
+                window.blinkEvent();
+            QCoreApplication::processEvents();
+            const QImage shown = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown, window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+    }
+}
+
 #include "tst_rules.moc"

@@ -43,7 +43,7 @@ QString TestSensors::lamps(PanelHarness &panel)
         auto *button = panel.widget<QPushButton>(name);
         if (!button)
             return QStringLiteral("no ") + name;
-        result += button->styleSheet().contains(Lit) ? '1' : '0';
+        result += BaseFrame::shownStyleSheet(button).contains(Lit) ? '1' : '0';
     }
     return result;
 }
@@ -117,17 +117,17 @@ void TestSensors::lampGoesOutAndComesBack()
     PanelHarness panel;
     enterWithConfiguration(panel);
     panel.send('i', Frames::info({{27, 0x01}}));
-    const QString unlit = panel.button("btnSensor1")->styleSheet();
+    const QString unlit = BaseFrame::shownStyleSheet(panel.button("btnSensor1"));
     QVERIFY(!unlit.contains(Lit));
 
     panel.send('i', Frames::info({{27, 0x00}}));
     panel.send('i', Frames::info({{27, 0x00}}));
-    const QString lit = panel.button("btnSensor1")->styleSheet();
+    const QString lit = BaseFrame::shownStyleSheet(panel.button("btnSensor1"));
     QCOMPARE(lit.count(Lit), 1);
     QVERIFY(lit.startsWith(unlit));
 
     panel.send('i', Frames::info({{27, 0x01}}));
-    QCOMPARE(panel.button("btnSensor1")->styleSheet(), unlit);
+    QCOMPARE(BaseFrame::shownStyleSheet(panel.button("btnSensor1")), unlit);
 }
 
 void TestSensors::buttonSendsCommandWithNextFrame_data()

@@ -15,7 +15,7 @@ const QByteArray Reset = Frames::hex("21 03 63 53 DA");
 
 bool lime(QWidget *w)
 {
-    return w && w->styleSheet().contains(QLatin1String("background-color: lime"));
+    return w && BaseFrame::shownStyleSheet(w).contains(QLatin1String("background-color: lime"));
 }
 
 QString text(PanelHarness &panel, const char *label)

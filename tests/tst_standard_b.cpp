@@ -48,7 +48,7 @@ QString looks(PanelHarness &panel, const QStringList &buttons)
 {
     QStringList before;
     for (const QString &name : buttons)
-        before << panel.button(name)->styleSheet();
+        before << BaseFrame::shownStyleSheet(panel.button(name));
     panel.window().blinkEvent();
     panel.window().blinkEvent();
     panel.window().blinkEvent();
@@ -56,7 +56,7 @@ QString looks(PanelHarness &panel, const QStringList &buttons)
     QString result;
     for (int i = 0; i < buttons.size(); ++i) {
         QAbstractButton *button = panel.button(buttons[i]);
-        const QString style = button->styleSheet();
+        const QString style = BaseFrame::shownStyleSheet(button);
         if (!button->isVisible())
             result += 'H';
         else if (style != before[i])

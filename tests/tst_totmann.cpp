@@ -82,21 +82,21 @@ void TestTotmann::doorOpenFollowsMainInput0()
 
     // Without a configuration block no input counts as active.
     panel.send('i', holdToRun(0x01));
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenLit);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
 
     panel.send('v', Frames::config());
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenBase);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenBase);
 
     panel.send('i', holdToRun(0x00));
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenLit);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
     panel.send('i', holdToRun(0x00));
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenLit);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
 
     panel.send('i', holdToRun(0xFE));
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenLit);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
 
     panel.send('i', holdToRun(0x01));
-    QCOMPARE(doorOpen->styleSheet(), DoorOpenBase);
+    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenBase);
     QCOMPARE(panel.screenName(), QStringLiteral("totmann"));
 }
 

@@ -48,7 +48,7 @@ MainWindow::MainWindow(const QString &portName, QWidget *parent)
     , blinkTimer(this)
     , screensaverTimer(this)
     , worker(portName, this)
-    , recordIntake(worker, doorControl, this)
+    , recordIntake(worker, doorControl)
 {
     ui->setupUi(this);
 
@@ -66,7 +66,7 @@ MainWindow::MainWindow(const QString &portName, QWidget *parent)
 
     segue(ScreenName::Start);
 
-    connect(&recordIntake, &RecordIntake::recordTaken, this, &MainWindow::refreshCurrentScreen);
+    connect(&worker, &Worker::updated, this, &MainWindow::workerUpdated);
     connect(this, &MainWindow::desiredModeChanged, &worker, &Worker::sendModeSwitch);
     connect(this, &MainWindow::sendCommand, &worker, &Worker::sendCommand);
     connect(this, &MainWindow::sendConfiguration, &worker, &Worker::sendConfiguration);
@@ -155,8 +155,9 @@ void MainWindow::blinkEvent()
     }
 }
 
-void MainWindow::refreshCurrentScreen()
+void MainWindow::workerUpdated(quint8 what, QByteArray raw)
 {
+    recordIntake.take(what, raw);
     if (BaseFrame *screen = currentScreen())
         screen->refresh(authLevel, false);
 }

@@ -43,6 +43,9 @@ public slots:
     void segueBack();
     void newAuthLevel(BaseFrame::auth_level level);
     void blinkEvent();
+    // Every record the link hands on: into the door state, then the showing
+    // screen redraws what changed.
+    void workerUpdated(quint8 what, QByteArray raw);
     void changeMode(int mode);
     void saveScreen();
 
@@ -51,8 +54,6 @@ protected:
 
 private:
     BaseFrame *currentScreen() const;
-    // After every controller record: the showing screen redraws what changed.
-    void refreshCurrentScreen();
 
     Ui::MainWindow *ui;
     QPixmap logo;

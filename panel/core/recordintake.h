@@ -2,31 +2,24 @@
 #define RECORDINTAKE_H
 
 #include <QByteArray>
-#include <QObject>
 
 class DoorControl;
 class Worker;
 
-// Where the records the serial link hands on go: each one into the door
-// state, and after every information record, while no configuration block
-// is held, the request for one is left with the link.  recordTaken() follows
-// every record; the main window refreshes the showing screen on it.
+// Where a record the serial link hands on goes: into the door state, and
+// after every information record, while no configuration block is held, the
+// request for one is left with the link.
 //
 // It is the whole road of a record short of the screens, so the main window
 // and the link's fuzz target run the same one.
-class RecordIntake : public QObject
+class RecordIntake
 {
-    Q_OBJECT
-
 public:
-    RecordIntake(Worker &link, DoorControl &door, QObject *parent = nullptr);
+    RecordIntake(Worker &link, DoorControl &door);
 
-signals:
-    void recordTaken();
-
-private:
     void take(quint8 type, const QByteArray &raw);
 
+private:
     Worker &link;
     DoorControl &door;
 };

@@ -87,6 +87,7 @@ public:
     {
         stream.reserve(streamSize);
         QObject::connect(&worker, &Worker::updated, [this](quint8 type, const QByteArray &raw) {
+            intake.take(type, raw);
             handedOn = raw;
             informationSinceAnswer = informationSinceAnswer || type == 'i';
         });

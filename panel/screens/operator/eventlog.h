@@ -3,9 +3,15 @@
 
 #include "baseframe.h"
 
+#include <QListView>
+#include <QPixmap>
+#include <QVector>
+
 namespace Ui {
 class Eventlog;
 }
+
+class EventRowsModel;
 
 // "Messages and Log": the events of the door-state object, newest on top,
 // two rows each (time, then text), scrolled by four arrow buttons.  Viewing
@@ -32,6 +38,77 @@ private:
     void scrollRows(int rows);
 
     Ui::Eventlog *ui;
+    EventRowsModel *rows;
+};
+
+// The log's list: a list view whose rows all have the height of one, laid
+// out as row times that height.  A list view lays out every row it holds
+// again whenever rows come or go, and paints all it shows; this one only
+// works out where its rows are, and moves what it shows when rows come or go
+// above it, so that only the rows new to the view are painted: a new event
+// costs the same with 2,000 rows held as with 20.  It shows, scrolls and
+// selects as the list view does with uniform item sizes, one column, rows
+// from top to bottom without wrapping or spacing and the horizontal scroll
+// bar off.  The rows differ only in their text: an event's text row is
+// painted once for what it shows, and drawn from those pixels when it shows
+// it again (the log's texts repeat: a supply comes and goes).
+class EventRows : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit EventRows(QWidget *parent = nullptr);
+
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    void doItemsLayout() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void updateGeometries() override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
+private:
+    int rowCount() const;
+    // The rows whose places meet the band from y to y + height, in the
+    // viewport's coordinates, clipped to the rows held.
+    QPair<int, int> rowsMeeting(int y, int height) const;
+    // Rows that fit the viewport whole, at least one.
+    int rowsInView() const;
+    int rowAt(const QPoint &point) const;
+
+    int rowHeight() const;
+    int contentsWidth() const;
+    void paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index);
+
+    struct PaintedRow
+    {
+        QString text;
+        QSize size;
+        int state;
+        int features;
+        qint64 palette;
+        QPixmap pixels;
+    };
+    QVector<PaintedRow> painted; // the latest last
+
+    mutable QSize itemSize;        // of every row, learnt from the last one
+    QPersistentModelIndex hovered; // under the mouse, where the viewport follows it
+    bool inTimer = false;
+    bool scrolledSincePress = false;
+    bool onlyRowsMoved = false; // what the next layout follows has been repainted already
 };
 
 #endif // EVENTLOG_H

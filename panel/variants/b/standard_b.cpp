@@ -36,8 +36,7 @@ constexpr int OptionsByte = 34;
 
 void setSheet(QWidget *widget, const QString &style)
 {
-    if (widget->styleSheet() != style)
-        widget->setStyleSheet(style);
+    BaseFrame::showStyleSheet(widget, style);
 }
 
 void setLook(QAbstractButton *button, const QString &style, bool enabled)
