@@ -4,9 +4,27 @@
 
 namespace PanelClock {
 
+// The time zone is read once, at the first reading: a local QDateTime looks
+// the zone's file up again on every conversion, three times for the time
+// now, and the panel reads its clock on every frame.
 LocalTime localTime()
 {
-    return fromDateTime(QDateTime::currentDateTime());
+    static const bool zoneRead = (tzset(), true);
+    Q_UNUSED(zoneRead)
+    timespec now{};
+    tm fields{};
+    if (clock_gettime(CLOCK_REALTIME, &now) != 0 || !localtime_r(&now.tv_sec, &fields))
+        return fromDateTime(QDateTime::currentDateTime());
+    LocalTime time;
+    time.year = fields.tm_year + 1900;
+    time.month = fields.tm_mon + 1;
+    time.dayOfWeek = fields.tm_wday == 0 ? 7 : fields.tm_wday;
+    time.day = fields.tm_mday;
+    time.hour = fields.tm_hour;
+    time.minute = fields.tm_min;
+    time.second = qMin(fields.tm_sec, 59); // a leap second is not a time of QTime
+    time.milliseconds = static_cast<int>(now.tv_nsec / 1000000);
+    return time;
 }
 
 qint64 currentMSecsSinceEpoch()

@@ -1,6 +1,7 @@
-// The program's own platform layer: single start and the clean end on
-// SIGTERM and SIGINT.
+// The program's own platform layer: single start, the clean end on SIGTERM
+// and SIGINT, and reading the local clock (never setting it).
 
+#include "panelclock.h"
 #include "singleinstance.h"
 #include "terminationsignals.h"
 
@@ -15,9 +16,11 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qputenv("TZ", "XST-5:30"); }
     void onlyAnAnsweringCopyEndsAStart();
     void terminationSignalQuits_data();
     void terminationSignalQuits();
+    void localTimeIsTheLocalClock();
 };
 
 // A second start ends while the first runs and answers; a lock that nobody
@@ -58,6 +61,20 @@ void TestPlatform::terminationSignalQuits()
     QTimer::singleShot(0, [signal] { std::raise(signal); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+// The clock's fields are those of the local time, in a zone half an hour off
+// whole hours from universal time (set before the clock is first read).
+void TestPlatform::localTimeIsTheLocalClock()
+{
+    const QDateTime before = QDateTime::currentDateTime();
+    const PanelClock::LocalTime time = PanelClock::localTime();
+    const QDateTime after = QDateTime::currentDateTime();
+    const QDateTime read = PanelClock::toDateTime(time);
+    QVERIFY(read.isValid());
+    QVERIFY2(read >= before.addMSecs(-1) && read <= after, qPrintable(read.toString(Qt::ISODateWithMs)));
+    QCOMPARE(time.dayOfWeek, read.date().dayOfWeek());
+    QVERIFY(read.offsetFromUtc() != 0);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -1,6 +1,7 @@
 #include "doorcontrol.h"
 
 #include "iolayout.h"
+#include "panelclock.h"
 
 #include <QtEndian>
 
@@ -182,7 +183,7 @@ void DoorControl::addEvent(const QString &text)
 {
     if (events.size() >= MaxEvents)
         events.removeFirst();
-    events.append({QDateTime::currentDateTime(), text});
+    events.append({PanelClock::toDateTime(PanelClock::localTime()), text});
     eventsSeen = 0;
 }
 

@@ -9,8 +9,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
-
-#include <deque>
+#include <QTextLayout>
 
 namespace {
 
@@ -25,8 +24,9 @@ constexpr int PaintedRowsKept = 32;
 } // namespace
 
 // The log's rows: the events the log has taken, newest first, each as its
-// time row and its text row, at most DoorControl::MaxEvents of them.  A time
-// is written out the first time its row is shown.
+// time row and its text row, at most DoorControl::MaxEvents of them.  The
+// events are kept as the door-state object hands them over, oldest first, so
+// that taking a thousand of them costs no more than taking one.
 class EventRowsModel : public QAbstractListModel
 {
 public:
@@ -34,19 +34,17 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : RowsPerEvent * static_cast<int>(entries.size());
+        return parent.isValid() ? 0 : RowsPerEvent * events.size();
     }
 
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
-        const Entry &entry = entries[static_cast<size_t>(index.row() / RowsPerEvent)];
+        const LogEvent &event = events.at(events.size() - 1 - index.row() / RowsPerEvent);
         if (index.row() % RowsPerEvent)
-            return entry.event.text;
-        if (entry.time.isNull())
-            entry.time = entry.event.time.toString(TimePattern);
-        return entry.time;
+            return event.text;
+        return event.time.toString(TimePattern);
     }
 
     // As the rows of a list widget: selectable, enabled, checkable and
@@ -60,30 +58,27 @@ public:
 
     // Puts the events (oldest first) on top in one go, then lets the oldest
     // go past the cap.
-    void add(QList<LogEvent> events)
+    void add(QList<LogEvent> taken)
     {
-        const int count = qMin(events.size(), DoorControl::MaxEvents);
-        if (count == 0)
+        if (taken.size() > DoorControl::MaxEvents)
+            taken.erase(taken.begin(), taken.end() - DoorControl::MaxEvents);
+        if (taken.isEmpty())
             return;
-        beginInsertRows(QModelIndex(), 0, RowsPerEvent * count - 1);
-        for (auto it = events.end() - count; it != events.end(); ++it)
-            entries.push_front({std::move(*it), QString()});
+        beginInsertRows(QModelIndex(), 0, RowsPerEvent * taken.size() - 1);
+        if (events.isEmpty())
+            events.swap(taken);
+        else
+            events.append(taken);
         endInsertRows();
-        const int held = static_cast<int>(entries.size());
-        if (held > DoorControl::MaxEvents) {
-            beginRemoveRows(QModelIndex(), RowsPerEvent * DoorControl::MaxEvents, RowsPerEvent * held - 1);
-            entries.resize(static_cast<size_t>(DoorControl::MaxEvents));
+        if (events.size() > DoorControl::MaxEvents) {
+            beginRemoveRows(QModelIndex(), RowsPerEvent * DoorControl::MaxEvents, rowCount() - 1);
+            events.erase(events.begin(), events.end() - DoorControl::MaxEvents);
             endRemoveRows();
         }
     }
 
 private:
-    struct Entry
-    {
-        LogEvent event;
-        mutable QString time;
-    };
-    std::deque<Entry> entries;
+    QList<LogEvent> events; // oldest first
 };
 
 Eventlog::Eventlog(QWidget *parent)
@@ -513,6 +508,47 @@ void EventRows::paintEvent(QPaintEvent *event)
     }
 }
 
+// The log's rows hold a text and nothing else.  A row that shows only that,
+// left-aligned and whole, is drawn as the style draws an item's text, with
+// the text laid out once (the style lays it out five times to place and draw
+// it).  False for a row that shows more, which the style draws.
+bool EventRows::paintText(QPainter &painter, const QStyleOptionViewItem &option, const QString &text) const
+{
+    const QStyle::State shows = QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_Editing;
+    if ((option.state & shows) || (option.features & QStyleOptionViewItem::Alternate)
+        || (option.features & QStyleOptionViewItem::WrapText)
+        || option.displayAlignment != (Qt::AlignLeft | Qt::AlignVCenter) || option.direction != Qt::LeftToRight)
+        return false;
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+    QTextLayout layout(text, option.font);
+    QTextOption textOption;
+    textOption.setWrapMode(QTextOption::ManualWrap);
+    textOption.setTextDirection(option.direction);
+    textOption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout.setTextOption(textOption);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(textRect.width());
+        line.setPosition(QPointF(0, 0));
+    }
+    const bool oneLine = !layout.createLine().isValid();
+    layout.endLayout();
+    if (!line.isValid() || !oneLine || line.naturalTextWidth() > textRect.width())
+        return false;
+    const QSize size = layout.boundingRect().size().toSize();
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+        : (option.state & QStyle::State_Active)                               ? QPalette::Normal
+                                                                              : QPalette::Inactive;
+    painter.save();
+    painter.setClipRect(option.rect);
+    painter.setPen(option.palette.color(group, QPalette::Text));
+    layout.draw(&painter, QPointF(textRect.x(), textRect.y() + (textRect.height() - size.height()) / 2));
+    painter.restore();
+    return true;
+}
+
 // A row is painted on the viewport's plain background, so its pixels can be
 // painted once and drawn again.  Only an event's text row is kept: texts
 // repeat, times hardly ever.  A focus frame's dots lie where the screen puts
@@ -520,13 +556,17 @@ void EventRows::paintEvent(QPaintEvent *event)
 void EventRows::paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index)
 {
     QAbstractItemDelegate *delegate = itemDelegate(index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const auto paint = [&](QPainter &on, const QStyleOptionViewItem &at) {
+        if (!paintText(on, at, text))
+            delegate->paint(&on, at, index);
+    };
     const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
     if (index.row() % RowsPerEvent == 0 || (option.state & QStyle::State_HasFocus)
         || background.style() != Qt::SolidPattern || !background.isOpaque() || !viewport()->autoFillBackground()) {
-        delegate->paint(&painter, option, index);
+        paint(painter, option);
         return;
     }
-    const QString text = index.data(Qt::DisplayRole).toString();
     const int state = static_cast<int>(option.state);
     const int features = static_cast<int>(option.features);
     const qint64 palette = option.palette.cacheKey();
@@ -548,7 +588,7 @@ void EventRows::paintRow(QPainter &painter, const QStyleOptionViewItem &option, 
         rowPainter.setPen(painter.pen());
         QStyleOptionViewItem atOrigin = option;
         atOrigin.rect.moveTopLeft(QPoint(0, 0));
-        delegate->paint(&rowPainter, atOrigin, index);
+        paint(rowPainter, atOrigin);
     }
     painter.drawPixmap(option.rect.topLeft(), pixels);
     if (painted.size() >= PaintedRowsKept)

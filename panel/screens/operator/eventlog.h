@@ -92,6 +92,7 @@ private:
     int rowHeight() const;
     int contentsWidth() const;
     void paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index);
+    bool paintText(QPainter &painter, const QStyleOptionViewItem &option, const QString &text) const;
 
     struct PaintedRow
     {

@@ -50,9 +50,9 @@ SetDateTime::~SetDateTime()
 
 void SetDateTime::refreshScreen(BaseFrame::auth_level, bool)
 {
-    const QDateTime now = PanelClock::toDateTime(PanelClock::localTime());
-    ui->lblDate->setText(now.toString(QStringLiteral("dd.MM.yyyy")));
-    ui->lblTime->setText(now.toString(QStringLiteral("hh:mm:ss")));
+    const PanelClock::LocalTime now = PanelClock::localTime();
+    ui->lblDate->setText(QDate(now.year, now.month, now.day).toString(QStringLiteral("dd.MM.yyyy")));
+    ui->lblTime->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("hh:mm:ss")));
 }
 
 // One press sets one field.  The other date and time fields are those of
