@@ -70,13 +70,16 @@ public:
     QListWidget *list;
 };
 
-// Events a second apart, their texts taking turns.
+// Events a second apart, their texts taking turns; one in seven is too long
+// for its row, which shows it cut short.
 QList<LogEvent> events(int count, int from)
 {
     const QDateTime start(QDate(2024, 4, 24), QTime(13, 5, 9));
+    const QString texts[] = {QStringLiteral("230V HP error"), QStringLiteral("230V ok"), QStringLiteral("230V ok"),
+                             QStringLiteral("service interval reached, and more than a row holds")};
     QList<LogEvent> made;
     for (int i = from; i < from + count; ++i)
-        made.append({start.addSecs(i), i % 3 ? QStringLiteral("230V ok") : QStringLiteral("230V HP error")});
+        made.append({start.addSecs(i), texts[i % 7 == 6 ? 3 : i % 3]});
     return made;
 }
 
