@@ -229,36 +229,40 @@ void EventRows::doItemsLayout()
     onlyRowsMoved = false;
 }
 
+// Where rows from `start` on lie in the viewport, when they are rows of the
+// list and the view shows that place; -1 otherwise.  Either way, what the
+// next layout follows is then repainted here already.
+int EventRows::shownFrom(const QModelIndex &parent, int start)
+{
+    const int height = rowHeight();
+    if (parent != rootIndex() || height <= 0)
+        return -1;
+    onlyRowsMoved = true;
+    const int top = start * height - verticalOffset();
+    if (top >= viewport()->height() || !isVisible())
+        return -1;
+    return qMax(0, top);
+}
+
 // Rows put in above the view's bottom move what it shows down: that is moved
 // as it is, and only the new rows' place is painted.
 void EventRows::rowsInserted(const QModelIndex &parent, int start, int end)
 {
     QListView::rowsInserted(parent, start, end);
-    const int height = rowHeight();
-    if (parent != rootIndex() || height <= 0)
-        return;
-    onlyRowsMoved = true;
-    const QRect area = viewport()->rect();
-    const int top = start * height - verticalOffset();
-    if (top >= area.height() || !isVisible())
-        return;
-    const QRect moved(0, qMax(0, top), area.width(), area.height() - qMax(0, top));
-    viewport()->scroll(0, (end - start + 1) * height, moved);
+    const int top = shownFrom(parent, start);
+    if (top >= 0) {
+        const QRect moved(0, top, viewport()->width(), viewport()->height() - top);
+        viewport()->scroll(0, (end - start + 1) * rowHeight(), moved);
+    }
 }
 
 // Rows taken out of what the view shows: what is below them moves up.
 void EventRows::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     QListView::rowsAboutToBeRemoved(parent, start, end);
-    const int height = rowHeight();
-    if (parent != rootIndex() || height <= 0)
-        return;
-    onlyRowsMoved = true;
-    const QRect area = viewport()->rect();
-    const int top = start * height - verticalOffset();
-    if (top >= area.height() || !isVisible())
-        return;
-    viewport()->update(QRect(0, qMax(0, top), area.width(), area.height() - qMax(0, top)));
+    const int top = shownFrom(parent, start);
+    if (top >= 0)
+        viewport()->update(QRect(0, top, viewport()->width(), viewport()->height() - top));
 }
 
 void EventRows::changeEvent(QEvent *event)

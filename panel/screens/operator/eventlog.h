@@ -88,6 +88,7 @@ private:
     // Rows that fit the viewport whole, at least one.
     int rowsInView() const;
     int rowAt(const QPoint &point) const;
+    int shownFrom(const QModelIndex &parent, int start);
 
     int rowHeight() const;
     int contentsWidth() const;
