@@ -142,7 +142,7 @@ void TestParamScreens::rules_data()
     QTest::newRow("pin row, type 0xAB/7") << "times" << Frames::hex("AB 07") << 3 << "btnSetDockingTime" << true << true;
     QTest::newRow("close current, Service") << "current" << plain << 1 << "btnSetCurrent" << true << false;
     QTest::newRow("close current, Engineer") << "current" << plain << 2 << "btnSetCurrent" << true << true;
-    QTest::newRow("open current, logged out") << "current" << plain << 0 << "btnSetCurrent_2" << true << true;
+    QTest::newRow("open current, Service") << "current" << plain << 1 << "btnSetCurrent_2" << true << true;
 }
 
 void TestParamScreens::rules()

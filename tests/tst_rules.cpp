@@ -145,6 +145,8 @@ private slots:
     void paramNotWrittenBackUnlessWhole_data();
     void paramNotWrittenBackUnlessWhole();
     void settingsMenu();
+    void logoutLeavesSettingsScreens_data();
+    void logoutLeavesSettingsScreens();
     void layoutSwitches();
     void repaintsLeaveAFullPaint_data();
     void repaintsLeaveAFullPaint();
@@ -559,6 +561,41 @@ void TestRules::paramNotWrittenBackUnlessWhole()
     QVERIFY(driver.done());
     panel.click("btnBack");
     QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex(block.isEmpty() ? "21 02 76 99" : "")));
+}
+
+void TestRules::logoutLeavesSettingsScreens_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const QString &button : rows().settingsMenu.last()) {
+        if (button != QLatin1String("btnDeadman"))
+            QTest::newRow(qPrintable(button)) << button;
+    }
+}
+
+// A logout on any screen the settings menu leads to leaves that screen and
+// the menu at once, and sends nothing: a change that back has not sent yet
+// stays unsent.
+void TestRules::logoutLeavesSettingsScreens()
+{
+    QFETCH(QString, button);
+    const Rows::ParamEdit &edit = rows().paramEdits.first();
+    PanelHarness panel;
+    panel.segue("utilities");
+    panel.setLevel(BaseFrame::LevelAdmin);
+    panel.segue("settings");
+    panel.click(button);
+    panel.send('v', Frames::config());
+    panel.send('i', ownInfo());
+    if (panel.screenName() == QLatin1String(edit.screen)) {
+        ModalDriver driver({edit.step, "btnEnter"}, &panel.window());
+        panel.click(edit.button);
+        QVERIFY(driver.done());
+    }
+    panel.written();
+
+    panel.click("btnUser");
+    QCOMPARE(panel.window().navigationHistory(), QStringList({"start", "utilities"}));
+    QCOMPARE(hexOf(panel.poll()), QByteArray());
 }
 
 // Each level's buttons; a logout leaves the menu at once.  "Deadman", where

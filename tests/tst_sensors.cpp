@@ -52,6 +52,7 @@ void TestSensors::enterWithConfiguration(PanelHarness &panel)
 {
     panel.send('v', Frames::config());
     panel.segue("standard");
+    panel.setLevel(BaseFrame::LevelService);
     panel.segue("sensors");
     QCOMPARE(panel.screenName(), QString("sensors"));
 }
@@ -59,6 +60,7 @@ void TestSensors::enterWithConfiguration(PanelHarness &panel)
 void TestSensors::texts()
 {
     PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelService);
     panel.segue("sensors");
     QCOMPARE(panel.widget<QLabel>("lblStatus")->text(), QString("Sensors"));
     QCOMPARE(panel.button("btnSensor1")->text(), QString("Motion\nSensor 1"));
@@ -86,8 +88,8 @@ void TestSensors::lampsFollowSensorFlags_data()
     QTest::newRow("all bits") << 0xFF << "0000";
 }
 
-// Lamps are drawn on the refresh that every information record causes,
-// whatever the level.
+// Lamps are drawn on the refresh that every information record causes, at
+// every level that sees the screen.
 void TestSensors::lampsFollowSensorFlags()
 {
     QFETCH(int, byte27);
@@ -107,6 +109,7 @@ void TestSensors::lampsShowOnEntry()
 {
     PanelHarness panel;
     panel.send('i', Frames::info({{27, 0x06}}));
+    panel.setLevel(BaseFrame::LevelService);
     panel.segue("sensors");
     QCOMPARE(lamps(panel), QString("1001"));
 }

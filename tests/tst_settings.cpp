@@ -179,6 +179,7 @@ void TestSettings::setClock()
     FakePanelClock::setTimes().clear();
     FakePanelClock::now() = pressed;
     PanelHarness panel;
+    panel.setLevel(BaseFrame::LevelService);
     panel.segue(QStringLiteral("setdatetime"));
     pressInDialog<Adjust>(steps, [entered](const QString &step) {
         if (step == QLatin1String("btnEnter"))

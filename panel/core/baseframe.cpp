@@ -265,6 +265,10 @@ void BaseFrame::setHighlighted(QWidget *widget, bool on)
 
 void BaseFrame::refresh(BaseFrame::auth_level level, bool entered)
 {
+    if (loggedInUsersOnly && level == LevelStandard) {
+        emit segueBack();
+        return;
+    }
     if (btnUser)
         btnUser->setVisible(level > LevelStandard);
     if (btnMessage && doorControl)

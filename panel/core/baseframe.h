@@ -89,6 +89,10 @@ protected:
     void setLogoWidgets(QLabel *lblLogo, QLabel *lblShipsname, QLabel *lblDoorname);
     void setStatusLabel(QLabel *lblStatus);
     void hideDisabledChildren();
+    // Makes this a screen for logged-in users only (the settings menu and
+    // every screen it leads to): refreshed at level 0, as a logout does, it
+    // leaves at once, and draws and sends nothing.
+    void setForLoggedInUsersOnly() { loggedInUsersOnly = true; }
 
     // Setting a style sheet makes Qt polish the widget anew, a cost on every
     // frame: a sheet is shown only when it differs (showStyleSheet()).
@@ -114,6 +118,7 @@ private:
     QLabel *lblShipsname = nullptr;
     QLabel *lblDoorname = nullptr;
     QLabel *lblStatus = nullptr;
+    bool loggedInUsersOnly = false;
 };
 
 #endif // BASEFRAME_H

@@ -107,9 +107,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Screens for logged-in users only are pictured as an Admin sees them.
-    const QStringList loggedIn = {QStringLiteral("settings"), QStringLiteral("layout"), ScreenName::Service,
-                                  ScreenName::Statistics, ScreenName::IoMenu};
+    // Screens for logged-in users are pictured as an Admin sees them: the
+    // settings menu with every screen it leads to, and the service screens.
+    const QStringList loggedIn = {ScreenName::Settings,    ScreenName::Layout, ScreenName::Sensors,
+                                  ScreenName::SetDateTime, ScreenName::Times,  ScreenName::Positions,
+                                  ScreenName::Speed,       ScreenName::Current, ScreenName::Ramp,
+                                  ScreenName::Service,     ScreenName::Statistics, ScreenName::IoMenu};
 
     bool ok = true;
     int written = 0;

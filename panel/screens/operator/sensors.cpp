@@ -18,6 +18,7 @@ Sensors::Sensors(QWidget *parent)
     ui->setupUi(this);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
+    setForLoggedInUsersOnly(); // reached only through the settings menu
 }
 
 Sensors::~Sensors()

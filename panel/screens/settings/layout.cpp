@@ -15,6 +15,7 @@ Layout::Layout(QWidget *parent)
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     setLogoWidgets(ui->lblLogo, ui->lblShipsname, ui->lblDoorname);
     hideDisabledChildren();
+    setForLoggedInUsersOnly(); // reached only through the settings menu
 
     ui->buttonGroup->setId(ui->btnDisabled, PanelSettings::NoLogoNoText);
     ui->buttonGroup->setId(ui->btnLogo, PanelSettings::LogoLayout);

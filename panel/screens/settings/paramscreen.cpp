@@ -81,6 +81,7 @@ ParamScreen::ParamScreen(const ParamTable &table, const char *context, QWidget *
 
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
+    setForLoggedInUsersOnly(); // reached only through the settings menu
 }
 
 ParamScreen::~ParamScreen()

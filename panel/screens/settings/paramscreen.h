@@ -21,7 +21,8 @@ class ParamScreen;
 // Every entry drops the held configuration block and asks the controller for
 // it again until it comes.  A tap edits a copy of the records in the value
 // dialog; Enter after a change writes every row of the screen into the held
-// block and marks it modified.  Back sends the modified block and leaves.
+// block and marks it modified.  Back sends the modified block and leaves;
+// a logout leaves and sends nothing.
 // Only a block the controller sent whole is ever written: its start image
 // or a short block is shown, never sent back.
 class ParamScreen : public BaseFrame

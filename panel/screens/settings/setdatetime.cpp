@@ -34,6 +34,7 @@ SetDateTime::SetDateTime(QWidget *parent)
     ui->setupUi(this);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
+    setForLoggedInUsersOnly(); // reached only through the settings menu
 
     ui->buttonGroup->setId(ui->btnSetDay, Day);
     ui->buttonGroup->setId(ui->btnSetMonth, Month);

@@ -20,6 +20,7 @@ Settings::Settings(QWidget *parent)
     ui->setupUi(this);
     setHeaderWidgets(ui->btnUser, ui->btnMessage, ui->lblFire, nullptr);
     hideDisabledChildren();
+    setForLoggedInUsersOnly();
 
     for (const Entry &entry : entries) {
         auto *button = findChild<QAbstractButton *>(QLatin1String(entry.button));
@@ -40,9 +41,6 @@ Settings::~Settings()
 
 void Settings::refreshScreen(BaseFrame::auth_level level, bool)
 {
-    if (level == LevelStandard)
-        emit segueBack();
-
     for (const auto &entry : qAsConst(entryButtons))
         setShown(entry.first, level >= entry.second);
     setShown(ui->btnDeadman, level >= LevelService);

@@ -14,7 +14,8 @@ class Settings;
 
 // The settings menu: the way to the parameter screens, the date and time,
 // the header layout and, where a build has it, the sensors screen, for
-// logged-in users only.  At level 0 it leaves itself at once.
+// logged-in users only: at level 0 it leaves itself at once, and so does
+// every screen it leads to.
 //
 // Which button leads where, and from which level, is each door build's own
 // table; a build without a screen leaves its button out of the form and the
