@@ -20,7 +20,10 @@ QString instanceName()
         .arg(QFileInfo(path).fileName(), QString::fromLatin1(hash.toHex().left(16)));
 }
 
-constexpr int connectWaitMs = 3000;
+// How long a later start waits for a running copy's answer.
+constexpr int answerWaitMs = 3000;
+// What a running copy answers: it is alive and brings its window to the front.
+constexpr char answer = '!';
 
 } // namespace
 
@@ -60,7 +63,8 @@ void SingleInstance::listen(const QString &name)
     connect(server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *peer = server->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            peer->disconnectFromServer();
+            peer->write(&answer, 1);
+            peer->disconnectFromServer(); // once the answer is written
         }
         bringWindowToFront();
     });
@@ -81,6 +85,8 @@ void SingleInstance::bringWindowToFront()
 }
 
 // Whether a running copy answered; it then brings its window to the front.
+// A copy that is stopped or hung still lets the kernel complete the
+// connection, so only its answer counts.
 bool SingleInstance::askRunningCopyToActivate(const QString &name)
 {
     // The running copy may have taken the lock a moment ago and not be
@@ -91,11 +97,12 @@ bool SingleInstance::askRunningCopyToActivate(const QString &name)
     do {
         socket.connectToServer(name);
         if (socket.waitForConnected(200)) {
-            socket.disconnectFromServer();
-            return true;
+            const int left = int(qMax<qint64>(0, answerWaitMs - waited.elapsed()));
+            if (socket.waitForReadyRead(left) && socket.read(1) == QByteArray(1, answer))
+                return true;
         }
         socket.abort();
         QThread::msleep(50);
-    } while (waited.elapsed() < connectWaitMs);
+    } while (waited.elapsed() < answerWaitMs);
     return false;
 }

@@ -12,13 +12,14 @@
 // Keeps one running copy per executable file.
 //
 // Construct it right after the application object.  If another copy of the
-// same executable file already runs and answers, anotherIsRunning() is true
-// and that copy has been asked to bring its window to the front: the caller
-// then ends at once with exit code 0.  Otherwise this copy starts: it holds
-// the claim until it ends (when it can take it at all: a lock left by another
-// user, a planted lock file or an unwritable temporary folder only get a log
-// line) and brings the window given to setWindow() to the front whenever a
-// later start asks for it.
+// same executable file already runs and answers within three seconds,
+// anotherIsRunning() is true and that copy has been asked to bring its window
+// to the front: the caller then ends at once with exit code 0.  Otherwise
+// this copy starts: it holds the claim until it ends (when it can take it at
+// all: a lock left by another user, a planted lock file, an unwritable
+// temporary folder or a copy that is stopped or hung and never answers only
+// get a log line) and answers every later start, bringing the window given
+// to setWindow() to the front.
 class SingleInstance : public QObject
 {
     Q_OBJECT

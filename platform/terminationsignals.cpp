@@ -26,7 +26,7 @@ void quitOnTerminationSignals()
     if (signalPipe[0] >= 0)
         return;
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        qWarning("SIGTERM and SIGINT end the program without cleaning up: no pipe");
+        qWarning("SIGTERM, SIGINT and SIGHUP end the program without cleaning up: no pipe");
         return;
     }
 
@@ -42,6 +42,11 @@ void quitOnTerminationSignals()
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        // A signal the program was started to ignore (nohup) stays ignored.
+        struct sigaction inherited = {};
+        if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN)
+            continue;
+        sigaction(signal, &action, nullptr);
+    }
 }

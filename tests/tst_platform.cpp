@@ -1,15 +1,51 @@
-// The program's own platform layer: single start, the clean end on SIGTERM
-// and SIGINT, and reading the local clock (never setting it).
+// The program's own platform layer: single start, the clean end on SIGTERM,
+// SIGINT and SIGHUP, and reading the local clock (never setting it).
 
 #include "panelclock.h"
 #include "singleinstance.h"
-#include "terminationsignals.h"
 
 #include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+
+namespace {
+
+// A copy of the platform layer's own program, with the lock and the socket
+// of its single start in `temp`.
+void startCopy(QProcess &copy, const QTemporaryDir &temp)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temp.path());
+    copy.setProcessEnvironment(environment);
+    copy.setProcessChannelMode(QProcess::MergedChannels);
+    copy.start(QStringLiteral(PLATFORMCOPY_PATH), QStringList());
+}
+
+// Whether a copy listening in `temp` answers, as a later start asks it.
+bool answers(const QTemporaryDir &temp)
+{
+    const QDir dir(temp.path());
+    for (const QString &name : dir.entryList(QDir::System | QDir::Files)) {
+        if (name.endsWith(QLatin1String(".lock")))
+            continue;
+        QLocalSocket probe;
+        probe.connectToServer(dir.filePath(name));
+        if (probe.waitForConnected(100) && probe.waitForReadyRead(100))
+            return true;
+    }
+    return false;
+}
+
+bool ended(QProcess &copy)
+{
+    return copy.state() == QProcess::NotRunning;
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
@@ -18,14 +54,41 @@ class TestPlatform : public QObject
 private slots:
     void initTestCase() { qputenv("TZ", "XST-5:30"); }
     void onlyAnAnsweringCopyEndsAStart();
-    void terminationSignalQuits_data();
-    void terminationSignalQuits();
+    void plantedLockStartsWithALogLine();
+    void terminationSignalEndsCleanly_data();
+    void terminationSignalEndsCleanly();
     void localTimeIsTheLocalClock();
 };
 
-// A second start ends while the first runs and answers; a lock that nobody
-// answers for (here one planted as any local user could) only gets a log line.
+// A second start ends while the first runs and answers.  A first copy that
+// is stopped never answers, though its socket still takes the connection:
+// then the next start runs, says why and answers later starts itself.
 void TestPlatform::onlyAnAnsweringCopyEndsAStart()
+{
+    QTemporaryDir temp;
+    QProcess first, second, third;
+    startCopy(first, temp);
+    QTRY_VERIFY_WITH_TIMEOUT(answers(temp), 5000);
+
+    startCopy(second, temp);
+    QTRY_VERIFY_WITH_TIMEOUT(ended(second), 5000);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    ::kill(pid_t(first.processId()), SIGSTOP);
+    startCopy(third, temp);
+    QTRY_VERIFY_WITH_TIMEOUT(answers(temp), 10000);
+    QCOMPARE(third.state(), QProcess::Running);
+    QVERIFY(third.readAll().contains("held, but no running copy answers"));
+
+    first.kill();
+    third.kill();
+    QVERIFY(first.waitForFinished(3000) && third.waitForFinished(3000));
+}
+
+// A lock that nobody answers for (here one planted as any local user could)
+// only gets a log line.
+void TestPlatform::plantedLockStartsWithALogLine()
 {
     QTemporaryDir temp; // for the lock and the socket
     const QByteArray savedTmpdir = qgetenv("TMPDIR");
@@ -34,7 +97,6 @@ void TestPlatform::onlyAnAnsweringCopyEndsAStart()
     {
         SingleInstance first;
         QVERIFY(!first.anotherIsRunning());
-        QVERIFY(SingleInstance().anotherIsRunning());
         lock = temp.filePath(QDir(temp.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).value(0));
     }
     QFile planted(lock);
@@ -47,20 +109,30 @@ void TestPlatform::onlyAnAnsweringCopyEndsAStart()
     qputenv("TMPDIR", savedTmpdir);
 }
 
-void TestPlatform::terminationSignalQuits_data()
+void TestPlatform::terminationSignalEndsCleanly_data()
 {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
 }
 
-void TestPlatform::terminationSignalQuits()
+// The program ends as if its window closed: exit code 0, its single-start
+// lock and socket gone.
+void TestPlatform::terminationSignalEndsCleanly()
 {
     QFETCH(int, signal);
-    quitOnTerminationSignals();
-    QTimer::singleShot(0, [signal] { std::raise(signal); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QTemporaryDir temp;
+    QProcess copy;
+    startCopy(copy, temp);
+    QTRY_VERIFY_WITH_TIMEOUT(answers(temp), 5000);
+
+    ::kill(pid_t(copy.processId()), signal);
+    QTRY_VERIFY_WITH_TIMEOUT(ended(copy), 5000);
+    QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.exitCode(), 0);
+    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 // The clock's fields are those of the local time, in a zone half an hour off
