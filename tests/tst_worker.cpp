@@ -285,6 +285,13 @@ void TestWorker::laterRequestReplacesEarlier_data()
         << QStringList{"W" + QString(200, '0'), "c4", "c5"} << ReferenceRun;
     QTest::newRow("command, configuration")
         << QStringList{"c100", "W" + QString(200, '0')} << Frames::hex("21 66 57") + QByteArray(100, '\0') + Frames::hex("DE");
+    // Nor does it replace one that came in place of a request for data.
+    QTest::newRow("configuration request, configuration, counters request")
+        << QStringList{"c100", "W" + QString(200, '0'), "c5"} << zeroBlock;
+    QTest::newRow("counters request, mode, configuration request")
+        << QStringList{"c5", "d02000000", "c100"} << Frames::hex("21 06 64 02 00 00 00 8D");
+    QTest::newRow("counters request, command, configuration request")
+        << QStringList{"c5", "c4", "c100"} << ReferenceRun;
     QTest::newRow("command, unknown command") << QStringList{"c4", "c9"} << ReferenceRun;
 }
 

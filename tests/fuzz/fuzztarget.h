@@ -14,14 +14,21 @@
 // reads (its low 6 bits: 1 to 64 bytes each) and which requests wait before
 // them (its top 2 bits: a reference run before every other read; a command
 // whose code is the read's first byte; a mode switch of the read's first 4
-// bytes; the counters request and a reference run in turn).  The rest is
-// what the controller sends.  Right information frames follow, each in a
-// read of its own with a reference run waiting.  The link kept its
-// promises when
+// bytes and a configuration block of the read's bytes in turn; the counters
+// request and a reference run in turn).  The rest is what the controller
+// sends.  Right information frames follow, each in a read of its own with a
+// reference run waiting.  The link kept its promises when
+//   - every record handed to the door state is the payload of a frame of
+//     its type with a right sum among the bytes received;
 //   - every answer is empty or one whole panel frame with a right sum, one
-//     of the requests left since the last answer;
+//     of the requests left since the last answer (the intake's request for
+//     the configuration block among them after an information record);
 //   - an answer goes out only when the bytes received so far end with a
 //     right controller frame, or, where the build has it, on a lone "+";
+//   - an answer is a data request (counters, configuration block) only when
+//     no command, mode switch or block was left since the last answer: a
+//     newer request replaces a waiting one, but a data request never
+//     replaces one of another kind;
 //   - the right frames after the stream are found again within one longest
 //     frame (257 bytes) and one frame more, so the buffer never holds more
 //     than a frame's worth of old bytes: the first found and the one after

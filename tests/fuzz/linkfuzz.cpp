@@ -12,8 +12,10 @@
 #include <QByteArrayList>
 #include <QLoggingCategory>
 #include <QObject>
+#include <QVector>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -40,6 +42,14 @@ quint8 sumOf(const char *bytes, int count)
     return sum;
 }
 
+// Whether the `length` bytes at `frame` are one whole frame from `start`'s
+// side ('?' the controller, '!' the panel) with a right sum.
+bool isRightFrame(const char *frame, int length, char start)
+{
+    return length >= 4 && frame[0] == start && static_cast<quint8>(frame[1]) + 2 == length
+        && sumOf(frame, length - 1) == static_cast<quint8>(frame[length - 1]);
+}
+
 // The whole controller frames with a right sum that `bytes` end with: more
 // than one may fit.
 struct FramesAtEnd
@@ -54,8 +64,7 @@ FramesAtEnd rightFramesAtEnd(const QByteArray &bytes)
     const int size = bytes.size();
     for (int length = 4; length <= qMin(size, LongestFrame); ++length) {
         const char *frame = bytes.constData() + size - length;
-        if (frame[0] == '?' && static_cast<quint8>(frame[1]) + 2 == length
-            && sumOf(frame, length - 1) == static_cast<quint8>(frame[length - 1])) {
+        if (isRightFrame(frame, length, '?')) {
             found.any = true;
             found.information = found.information || frame[2] == 'i';
         }
@@ -63,11 +72,46 @@ FramesAtEnd rightFramesAtEnd(const QByteArray &bytes)
     return found;
 }
 
-// Whether `frame` is one whole panel frame with a right sum.
-bool isPanelFrame(const QByteArray &frame)
+// Whether `bytes` hold a controller frame of `type` with a right sum whose
+// payload is `raw`.
+bool holdsRightFrameOf(const QByteArray &bytes, char type, const QByteArray &raw)
 {
-    return frame.size() >= 4 && frame.at(0) == '!' && static_cast<quint8>(frame.at(1)) + 2 == frame.size()
-        && sumOf(frame.constData(), frame.size() - 1) == static_cast<quint8>(frame.at(frame.size() - 1));
+    const int length = raw.size() + 4;
+    if (length > LongestFrame)
+        return false;
+    const char head[] = {'?', static_cast<char>(raw.size() + 2), type};
+    const QByteArray start = QByteArray::fromRawData(head, sizeof head);
+    for (int at = bytes.indexOf(start); at >= 0 && at + length <= bytes.size(); at = bytes.indexOf(start, at + 1)) {
+        const char *frame = bytes.constData() + at;
+        if (std::memcmp(frame + 3, raw.constData(), static_cast<std::size_t>(raw.size())) == 0
+            && isRightFrame(frame, length, '?'))
+            return true;
+    }
+    return false;
+}
+
+// The frame each command code leaves waiting, empty for a code the build
+// does not know.  Which frame a code stands for is the link's own table, so
+// it is read from a link of its own, once.
+const QVector<QByteArray> &commandFrames()
+{
+    static const QVector<QByteArray> frames = [] {
+        const QByteArray release = Frames::controller('x', {});
+        QVector<QByteArray> all;
+        for (int code = 0; code <= 0xFF; ++code) {
+            Worker link{QString()};
+            link.sendCommand(static_cast<quint8>(code));
+            all.append(link.receive(release));
+        }
+        return all;
+    }();
+    return frames;
+}
+
+// A request for data: the counters or the configuration block.
+bool isDataRequest(const QByteArray &frame)
+{
+    return frame == commandFrames().at(CmdRequestCounters) || frame == commandFrames().at(CmdRequestConfig);
 }
 
 // A right information frame with no start byte but its first, so that it
@@ -87,27 +131,32 @@ public:
     {
         stream.reserve(streamSize);
         QObject::connect(&worker, &Worker::updated, [this](quint8 type, const QByteArray &raw) {
+            forged = forged || !holdsRightFrameOf(stream, static_cast<char>(type), raw);
             intake.take(type, raw);
             handedOn = raw;
             informationSinceAnswer = informationSinceAnswer || type == 'i';
         });
     }
 
-    // A command: which frame a code stands for is the link's own table, so
-    // only the kind of frame an answer holds is checked against it.
     void ask(quint8 command)
     {
         worker.sendCommand(command);
-        askedCommand = true;
+        left(commandFrames().at(command));
     }
 
     void askMode(const QByteArray &mode)
     {
         worker.sendModeSwitch(mode);
-        asked.append(Frames::panel('d', mode));
+        left(Frames::panel('d', mode));
     }
 
-    // One read: returns whether the answer kept the rules.
+    void askBlock(const QByteArray &block)
+    {
+        worker.sendConfiguration(block);
+        left(Frames::panel('W', block));
+    }
+
+    // One read: returns whether the link kept its promises.
     bool read(const QByteArray &bytes, QByteArray *answerOut = nullptr)
     {
         handedOn.clear();
@@ -115,18 +164,21 @@ public:
         const QByteArray answer = worker.receive(bytes);
         if (answerOut)
             *answerOut = answer;
+        bool kept = !forged || broken("a record handed to the door state is no right frame's payload");
+        forged = false;
         if (answer.isEmpty())
-            return true;
-        bool kept = true;
+            return kept;
         const FramesAtEnd releasedBy = rightFramesAtEnd(stream);
         if (!releasedBy.any && !(plusReleases && bytes == "+"))
             kept = broken("a request went out without a right frame ending the buffer");
-        else if (!isPanelFrame(answer))
+        else if (!isRightFrame(answer.constData(), answer.size(), '!'))
             kept = broken("a frame written is not whole or its sum is wrong");
         else if (!wasAsked(answer))
             kept = broken("a frame written is none of the requests left since the last");
+        else if (otherWaiting && isDataRequest(answer))
+            kept = broken("a data request went out in place of a waiting command, mode switch or block");
         asked.clear();
-        askedCommand = false;
+        otherWaiting = false;
         // The frame that released the answer is handed on after it.
         informationSinceAnswer = releasedBy.information;
         return kept;
@@ -136,19 +188,21 @@ public:
     int events() const { return door.events.size(); }
 
 private:
+    // A request left with the link (none for a code it does not know): a
+    // newer one replaces it, unless the newer asks for data and it does not.
+    void left(const QByteArray &frame)
+    {
+        if (frame.isEmpty())
+            return;
+        asked.append(frame);
+        otherWaiting = otherWaiting || !isDataRequest(frame);
+    }
+
+    // One of the requests left since the last answer, or the intake's
+    // request for the configuration block after an information record.
     bool wasAsked(const QByteArray &answer) const
     {
-        if (asked.contains(answer))
-            return true;
-        const char type = answer.at(2);
-        const int payload = answer.size() - 4;
-        // A command: one of the link's fixed frames, or the intake's request
-        // for the configuration block after an information record.
-        if (type == 'c' && payload == 1)
-            return askedCommand;
-        if ((type == 't' || type == 'v') && payload == 0)
-            return askedCommand || (type == 'v' && informationSinceAnswer);
-        return false;
+        return asked.contains(answer) || (informationSinceAnswer && answer == commandFrames().at(CmdRequestConfig));
     }
 
     const bool plusReleases = Rows::build().plusReleasesRequest;
@@ -157,8 +211,9 @@ private:
     RecordIntake intake{worker, door};
     QByteArray stream;
     QByteArrayList asked;
-    bool askedCommand = false;
+    bool otherWaiting = false; // a command, mode switch or block was left since the last answer
     bool informationSinceAnswer = false;
+    bool forged = false; // a record was handed on that no right frame of the stream carries
     QByteArray handedOn;
 };
 
@@ -192,7 +247,12 @@ bool fuzzTarget(const std::uint8_t *data, std::size_t size)
                 run.ask(CmdReference);
             break;
         case 1: run.ask(static_cast<quint8>(bytes.at(0))); break;
-        case 2: run.askMode(bytes.left(ModeSwitchSize)); break;
+        case 2:
+            if (n % 2 == 0)
+                run.askMode(bytes.left(ModeSwitchSize));
+            else
+                run.askBlock(bytes);
+            break;
         default: run.ask(n % 2 ? CmdRequestCounters : CmdReference); break;
         }
         kept = run.read(bytes) && kept;
