@@ -10,6 +10,7 @@
 
 #include "frames.h"
 #include "passcodes.h"
+#include "programend.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -162,6 +163,7 @@ private:
     bool press(const QPoint &point, const QString &action);
     bool touch(const QPoint &point, int holdMs = 0);
     QByteArray grab(const QRect &area);
+    QByteArray caseFile(const char *name);
     bool segueLogged(const QString &screen);
     void simulator(const QString &command);
     void tick();
@@ -235,13 +237,19 @@ void tst_e2e::cleanup()
     stop(sim);
     stop(socat); // socat removes its links when it ends
     removeOurCom1();
+    if (!dir)
+        return;
 
-    if (QTest::currentTestFailed() && dir) {
-        for (const char *name : {"frames.log", "panel.err", "sim.err", "socat.err"}) {
-            QFile file(dir->filePath(QString::fromLatin1(name)));
-            if (file.open(QIODevice::ReadOnly))
-                qInfo().noquote() << "---" << name << "\n" << file.readAll().right(4000);
-        }
+    // Our programs that ran in this case (their error output is there)
+    // ended on SIGTERM with code 0 and no sanitizer report.
+    const QPair<const QProcess *, const char *> programs[] = {{&panel, "panel.err"}, {&sim, "sim.err"}};
+    for (const auto &program : programs) {
+        if (QFile::exists(dir->filePath(QString::fromLatin1(program.second))))
+            endedCleanly(*program.first, caseFile(program.second));
+    }
+    if (QTest::currentTestFailed()) {
+        for (const char *name : {"frames.log", "panel.err", "sim.err", "socat.err"})
+            qInfo().noquote() << "---" << name << "\n" << caseFile(name).right(4000);
     }
     dir.reset();
 }
@@ -285,9 +293,7 @@ void tst_e2e::startRig(const QStringList &simulatorOptions)
     QVERIFY2(sim.waitForStarted(), "doorsim did not start");
     // The simulator opens its log before its port and says so once the port is open.
     QVERIFY2(waitFor([this] {
-                 QFile err(dir->filePath(QStringLiteral("sim.err")));
-                 return (err.open(QIODevice::ReadOnly) && err.readAll().contains("controller on"))
-                     || sim.state() == QProcess::NotRunning;
+                 return caseFile("sim.err").contains("controller on") || sim.state() == QProcess::NotRunning;
              }, 5000) && sim.state() == QProcess::Running,
              "doorsim did not open its port");
 
@@ -377,17 +383,24 @@ QByteArray tst_e2e::grab(const QRect &area)
     tool.start(QStringLiteral(SCREENGRAB_EXECUTABLE),
                {file, QString::number(area.x()), QString::number(area.y()), QString::number(area.width()),
                 QString::number(area.height())});
-    if (!tool.waitForFinished(5000) || tool.exitCode() != 0)
+    if (!tool.waitForFinished(5000) || !endedCleanly(tool, tool.readAllStandardError()))
         return {};
     QFile picture(file);
     return picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
 }
 
+// A file our programs wrote in the case's folder: an error output, the
+// simulator's frame log.
+QByteArray tst_e2e::caseFile(const char *name)
+{
+    QFile file(dir->filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Whether the panel has gone to `screen`, as its debug output tells.
 bool tst_e2e::segueLogged(const QString &screen)
 {
-    QFile err(dir->filePath(QStringLiteral("panel.err")));
-    return err.open(QIODevice::ReadOnly) && err.readAll().contains("segue to " + screen.toLatin1() + " (");
+    return caseFile("panel.err").contains("segue to " + screen.toLatin1() + " (");
 }
 
 void tst_e2e::simulator(const QString &command)
@@ -400,12 +413,9 @@ void tst_e2e::simulator(const QString &command)
 // line of hex to its debug output: count those lines.
 int tst_e2e::recordsTaken()
 {
-    QFile err(dir->filePath(QStringLiteral("panel.err")));
-    if (!err.open(QIODevice::ReadOnly))
-        return 0;
     static const QRegularExpression recordLine(QStringLiteral("^[0-9a-f]{56}$"));
     int count = 0;
-    for (const QByteArray &line : err.readAll().split('\n')) {
+    for (const QByteArray &line : caseFile("panel.err").split('\n')) {
         if (recordLine.match(QString::fromLatin1(line)).hasMatch())
             ++count;
     }
@@ -424,11 +434,8 @@ void tst_e2e::tick()
 // The frames the simulator received from the panel, timestamps cut off.
 QStringList tst_e2e::framesSent()
 {
-    QFile log(dir->filePath(QStringLiteral("frames.log")));
     QStringList frames;
-    if (!log.open(QIODevice::ReadOnly))
-        return frames;
-    for (const QByteArray &line : log.readAll().split('\n')) {
+    for (const QByteArray &line : caseFile("frames.log").split('\n')) {
         const int space = line.indexOf(' ');
         if (space > 0)
             frames << QString::fromLatin1(line.mid(space + 1));
