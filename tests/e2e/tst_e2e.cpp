@@ -35,10 +35,16 @@ QString panelProgram(char build)
     return QStringLiteral(PANEL_PROGRAM_DIR "/panel-") + QLatin1Char(build);
 }
 
-const QString ConfigRequest = QStringLiteral("21 02 76 99");
-const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
-const QString CountersRequest = QStringLiteral("21 02 74 97");
-const QString ResetRequest = QStringLiteral("21 03 63 53 da");
+// A frame as the simulator logs it.
+QString hexText(const QByteArray &frame)
+{
+    return QString::fromLatin1(frame.toHex(' '));
+}
+
+const QString ConfigRequest = hexText(Frames::command(CmdRequestConfig));
+const QString ModeOneRequest = hexText(Frames::modeSwitch(0x02));
+const QString CountersRequest = hexText(Frames::command(CmdRequestCounters));
+const QString ResetRequest = hexText(Frames::command(CmdResetService));
 
 // Screen point of the start screen's "Touch here to continue!" button.
 const QPoint StartButton(120, 205);
@@ -79,7 +85,7 @@ QString controllerFrame(char type, const QByteArray &payload, int sumError = 0)
 {
     QByteArray frame = Frames::controller(type, payload);
     frame[frame.size() - 1] = static_cast<char>(frame.back() + sumError);
-    return QString::fromLatin1(frame.toHex(' '));
+    return hexText(frame);
 }
 
 // A serial port that ends with its program, killed by a signal, leaves its
@@ -655,11 +661,6 @@ static QByteArray record(quint8 type, quint8 modes)
     return Frames::info({{0, type}, {10, modes}});
 }
 
-static QString modeSwitch(quint8 mask)
-{
-    return QString::fromLatin1(Frames::panel('d', QByteArray(1, char(mask)) + QByteArray(3, '\0')).toHex(' '));
-}
-
 using Touches = QVector<QPair<QPoint, int>>; // a mode button, the mask it sends
 
 void tst_e2e::mainDoorScreen_data()
@@ -694,7 +695,7 @@ void tst_e2e::mainDoorScreen()
     // collects the request the block's refresh left.
     CHECKED(feed('v', Frames::config({{34, 0x01}})));
     CHECKED(feed('i', own));
-    QStringList sent{modeSwitch(quint8(modeOne))};
+    QStringList sent{hexText(Frames::modeSwitch(quint8(modeOne)))};
     CHECKED(expectFrames(sent));
 
     // A record of another build's type reporting no mode is dropped.
@@ -708,13 +709,13 @@ void tst_e2e::mainDoorScreen()
     simulator(QStringLiteral("plus"));
     CHECKED(expectFrames(sent));
     CHECKED(feed('i', own));
-    sent << modeSwitch(quint8(modeOne));
+    sent << hexText(Frames::modeSwitch(quint8(modeOne)));
     CHECKED(expectFrames(sent));
 
     for (const auto &button : modeButtons) {
         QVERIFY(touch(button.first));
         CHECKED(feed('i', own));
-        sent << modeSwitch(quint8(button.second));
+        sent << hexText(Frames::modeSwitch(quint8(button.second)));
         CHECKED(expectFrames(sent));
     }
 
@@ -724,7 +725,7 @@ void tst_e2e::mainDoorScreen()
     CHECKED(feed('i', own));
     QVERIFY(press(openButton, QStringLiteral("mouseup")));
     CHECKED(feed('i', own));
-    sent << QStringLiteral("21 03 63 4f d6");
+    sent << hexText(Frames::command(CmdOpen));
     CHECKED(expectFrames(sent));
 }
 
@@ -770,7 +771,7 @@ void tst_e2e::serviceChangesDistance()
 
     block[28] = 0x36; // 31.0 %
     QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1),
-                              QString::fromLatin1(Frames::panel('W', block).toHex(' ')), 2000);
+                              hexText(Frames::panel('W', block)), 2000);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

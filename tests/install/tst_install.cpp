@@ -55,7 +55,7 @@ void tst_install::installedPanelAsksForConfiguration()
     }
     QByteArray sent;
     QVERIFY(QTest::qWaitFor([&] { return (sent += line.readAvailable()).size() >= 4; }, 5000));
-    QCOMPARE(sent, Frames::hex("21 02 76 99"));
+    QCOMPARE(sent, Frames::command(CmdRequestConfig));
 
     // SIGTERM ends it with code 0, and no sanitizer reported anything.
     panel.terminate();
