@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
@@ -40,15 +39,16 @@ QStringList checkedPicks(QWidget &window)
 }
 
 // Clicks "Install" from inside the application's event loop and returns what
-// exec() returned; -1 when the loop was still running a second later.
+// exec() returned; -1 when the loop came round once more after the click.
+// (A zero timer set off while the loop hands out events waits for its next
+// round, which never comes once the click has ended the loop.)
 int installAndRun(QWidget &window)
 {
     QPushButton *install = button(window, QStringLiteral("btnInstall"));
-    QTimer::singleShot(0, install, [install] { QTest::mouseClick(install, Qt::LeftButton); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    watchdog.start(1000);
+    QTimer::singleShot(0, install, [install] {
+        QTest::mouseClick(install, Qt::LeftButton);
+        QTimer::singleShot(0, [] { QCoreApplication::exit(-1); });
+    });
     return QCoreApplication::exec();
 }
 
@@ -62,20 +62,17 @@ QString instanceName(const QString &executable)
         .arg(QFileInfo(path).fileName(), QString::fromLatin1(hash.toHex().left(16)));
 }
 
+bool listening(const QString &name)
+{
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    return probe.waitForConnected(100);
+}
+
 bool waitUntilListening(const QString &name, QProcess &owner, int timeoutMs)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < timeoutMs && owner.state() == QProcess::Running) {
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(100)) {
-            probe.disconnectFromServer();
-            return true;
-        }
-        QTest::qWait(20);
-    }
-    return false;
+    return QTest::qWaitFor([&] { return owner.state() != QProcess::Running || listening(name); }, timeoutMs)
+        && owner.state() == QProcess::Running;
 }
 
 void startChooser(QProcess &process, const QString &workDir)
@@ -235,12 +232,8 @@ void TestChooser::secondStartEndsAndKeepsFirst()
     QCOMPARE(second.exitCode(), 0);
 
     // The first one neither ended nor stopped answering later starts.
-    QTest::qWait(200);
     QCOMPARE(first.state(), QProcess::Running);
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    QVERIFY(probe.waitForConnected(1000));
-    probe.disconnectFromServer();
+    QVERIFY(listening(name));
 
     // It writes nothing into its working directory either.
     QCOMPARE(QDir(firstDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -5,33 +5,31 @@
 // (a console line).  Checks: "b3&06=02" (byte 3 masked with 06 reads 02).
 
 #include "doorsim.h"
+#include "frames.h"
 
 #include <QtTest>
 
 namespace {
 
-QByteArray panelFrame(char type, const QByteArray &payload)
+QString hexText(const QByteArray &frame)
 {
-    QByteArray frame = DoorController::frame(type, payload);
-    frame[0] = '!';
-    frame[frame.size() - 1] = static_cast<char>(frame.back() + ('!' - '?'));
-    return frame;
+    return QString::fromLatin1(frame.toHex(' '));
 }
 
 QString modeSwitch(quint8 mask)
 {
-    return QString::fromLatin1(panelFrame('d', QByteArray(1, static_cast<char>(mask)) + QByteArray(3, '\0')).toHex(' '));
+    return hexText(Frames::modeSwitch(mask));
 }
 
-const QString OnOff = QStringLiteral("21 03 63 1b a2");
-const QString Deadman = QStringLiteral("21 03 63 44 cb");
-const QString Reference = QStringLiteral("21 03 63 52 d9");
-const QString Counters = QStringLiteral("21 02 74 97");
-const QString ResetService = QStringLiteral("21 03 63 53 da");
-const QString Open = QStringLiteral("21 03 63 4f d6");
-const QString Sealing = QStringLiteral("21 03 63 4c d3");
-const QString Sensor2 = QStringLiteral("21 03 63 32 b9");
-const QString ConfigRequest = QStringLiteral("21 02 76 99");
+const QString OnOff = hexText(Frames::command(CmdOnOff));
+const QString Deadman = hexText(Frames::command(CmdDeadman));
+const QString Reference = hexText(Frames::command(CmdReference));
+const QString Counters = hexText(Frames::command(CmdRequestCounters));
+const QString ResetService = hexText(Frames::command(CmdResetService));
+const QString Open = hexText(Frames::command(CmdOpen));
+const QString Sealing = hexText(Frames::command(CmdSealing));
+const QString Sensor2 = hexText(Frames::command(CmdSensor2));
+const QString ConfigRequest = hexText(Frames::command(CmdRequestConfig));
 
 QString beats(int n) { return QStringLiteral("beat %1").arg(n); }
 
@@ -111,12 +109,12 @@ void tst_doorsim::replies_data()
     row("b: sealing", "b", {Sealing}, "", "b6&10=10 b14&02=02");
     row("b: opening unseals", "b", {Sealing, Open}, "", "b6&10=00 b14&02=00");
     row("a: no sealing", "a", {Sealing}, "", "b6&10=00 b14=00");
-    row("command X does nothing", "a", {QStringLiteral("21 03 63 58 df")}, "", "b2=00 b3=00 b27=00");
+    row("command X does nothing", "a", {hexText(Frames::command(CmdX))}, "", "b2=00 b3=00 b27=00");
     QByteArray block(100, '\0');
     block.replace(0, 5, "T2.0=");
     block[16] = static_cast<char>(0xFE); // door closed: input 0 clear
     row("configuration write, read back", "a",
-        {QString::fromLatin1(panelFrame('W', block).toHex(' ')), ConfigRequest}, "3f 66 76 54 32 2e 30 3d 00",
+        {hexText(Frames::panel('W', block)), ConfigRequest}, "3f 66 76 54 32 2e 30 3d 00",
         "b6&01=00");
     row("> fault system on", "a", {"> fault system on"}, "", "b2=20");
     row("> fault halt on, off", "a", {"> fault halt on", "> fault halt off"}, "", "b2=00");

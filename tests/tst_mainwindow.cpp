@@ -17,8 +17,8 @@
 
 namespace {
 
-const QByteArray ConfigRequest = Frames::hex("21 02 76 99");
-const QByteArray ReferenceRun = Frames::hex("21 03 63 52 D9");
+const QByteArray ConfigRequest = Frames::command(CmdRequestConfig);
+const QByteArray ReferenceRun = Frames::command(CmdReference);
 
 QByteArray hexOf(const QByteArray &bytes)
 {
@@ -180,7 +180,7 @@ void TestMainWindow::everyScreenIsWired()
     panel.written();
 
     emit panel.screen("start")->sendConfiguration(Frames::config());
-    QCOMPARE(hexOf(requestOut(panel)), hexOf(Frames::hex("21 66 57") + Frames::config() + Frames::hex("F8")));
+    QCOMPARE(hexOf(requestOut(panel)), hexOf(Frames::panel('W', Frames::config())));
 }
 
 void TestMainWindow::navigation_data()
@@ -433,17 +433,17 @@ void TestMainWindow::changeMode_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QByteArray>("frame");
 
-    QTest::newRow("0") << 0 << Frames::hex("21 06 64 00 00 00 00 8B");
-    QTest::newRow("1") << 1 << Frames::hex("21 06 64 02 00 00 00 8D");
-    QTest::newRow("2") << 2 << Frames::hex("21 06 64 04 00 00 00 8F");
-    QTest::newRow("3") << 3 << Frames::hex("21 06 64 08 00 00 00 93");
-    QTest::newRow("4") << 4 << Frames::hex("21 06 64 10 00 00 00 9B");
-    QTest::newRow("5") << 5 << Frames::hex("21 06 64 20 00 00 00 AB");
-    QTest::newRow("6") << 6 << Frames::hex("21 06 64 40 00 00 00 CB");
-    QTest::newRow("7") << 7 << Frames::hex("21 06 64 01 00 00 00 8C");
-    QTest::newRow("8") << 8 << Frames::hex("21 06 64 00 00 00 00 8B");
-    QTest::newRow("9") << 9 << Frames::hex("21 06 64 00 00 00 00 8B");
-    QTest::newRow("-1") << -1 << Frames::hex("21 06 64 00 00 00 00 8B");
+    QTest::newRow("0") << 0 << Frames::modeSwitch(0x00);
+    QTest::newRow("1") << 1 << Frames::modeSwitch(0x02);
+    QTest::newRow("2") << 2 << Frames::modeSwitch(0x04);
+    QTest::newRow("3") << 3 << Frames::modeSwitch(0x08);
+    QTest::newRow("4") << 4 << Frames::modeSwitch(0x10);
+    QTest::newRow("5") << 5 << Frames::modeSwitch(0x20);
+    QTest::newRow("6") << 6 << Frames::modeSwitch(0x40);
+    QTest::newRow("7") << 7 << Frames::modeSwitch(0x01);
+    QTest::newRow("8") << 8 << Frames::modeSwitch(0x00);
+    QTest::newRow("9") << 9 << Frames::modeSwitch(0x00);
+    QTest::newRow("-1") << -1 << Frames::modeSwitch(0x00);
 }
 
 // The mode request waits and goes out with the next frame that ends the
@@ -553,7 +553,7 @@ void TestMainWindow::configRequestKeepsModeRequest()
     // The configuration request the 'i' frame left does not push the mode
     // switch out; it is asked again on the next refresh.
     panel.sendRaw(next.mid(2));
-    QCOMPARE(hexOf(panel.written()), hexOf(Frames::hex("21 06 64 02 00 00 00 8D")));
+    QCOMPARE(hexOf(panel.written()), hexOf(Frames::modeSwitch(0x02)));
     panel.send('i', Frames::info());
     QCOMPARE(hexOf(requestOut(panel)), hexOf(ConfigRequest));
 }
@@ -566,7 +566,7 @@ void TestMainWindow::modeRequestLeavesWithInfoFrame()
     emit panel.screen()->changeMode(1);
 
     panel.send('i', Frames::info());
-    QCOMPARE(hexOf(panel.written()), hexOf(Frames::hex("21 06 64 02 00 00 00 8D")));
+    QCOMPARE(hexOf(panel.written()), hexOf(Frames::modeSwitch(0x02)));
     QCOMPARE(hexOf(requestOut(panel)), hexOf(ConfigRequest));
 }
 

@@ -35,7 +35,7 @@ void openScreen(PanelHarness &panel, const QString &screen, const QByteArray &bl
     panel.setLevel(BaseFrame::LevelAdmin);
     panel.segue(screen);
     panel.send('i', Frames::info({{0, 0x19}}));
-    QCOMPARE(panel.written(), Frames::hex("21 02 76 99")); // asked on entry, block held or not
+    QCOMPARE(panel.written(), Frames::command(CmdRequestConfig)); // asked on entry, block held or not
     panel.send('v', block);
     panel.send('i', Frames::info({{0, 0x19}}));
 }

@@ -36,11 +36,6 @@ QByteArray ownInfo(const Rows::Bytes &bytes = {})
     return record;
 }
 
-QByteArray modeSwitch(quint8 mask)
-{
-    return panelFrame('d', QByteArray(1, static_cast<char>(mask)) + QByteArray(3, '\0'));
-}
-
 QByteArray hexOf(const QByteArray &bytes)
 {
     return bytes.toHex(' ').toUpper();
@@ -196,7 +191,7 @@ void TestRules::modeMask()
     PanelHarness panel;
     panel.poll();
     panel.window().changeMode(row.first);
-    QCOMPARE(hexOf(panel.poll()), hexOf(modeSwitch(row.second)));
+    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::modeSwitch(row.second)));
 }
 
 void TestRules::commandTable_data()
@@ -210,7 +205,7 @@ void TestRules::commandTable()
     using Command = QPair<int, QByteArray>;
     QFETCH(Command, row);
     PanelHarness panel;
-    const QByteArray waiting = modeSwitch(0x01);
+    const QByteArray waiting = Frames::modeSwitch(0x01);
     if (row.second.isEmpty())
         panel.worker().sendModeSwitch(waiting.mid(3, 4));
     panel.worker().sendCommand(static_cast<quint8>(row.first));
@@ -221,7 +216,7 @@ void TestRules::plus()
 {
     PanelHarness panel;
     panel.worker().sendCommand(4);
-    const QByteArray request = Frames::hex("21 03 63 52 D9");
+    const QByteArray request = Frames::command(CmdReference);
     const bool released = rows().plusReleasesRequest;
     panel.sendRaw("+");
     QCOMPARE(hexOf(panel.written()), hexOf(released ? request : QByteArray()));
@@ -283,8 +278,8 @@ void TestRules::utilitiesTitleTapShowsNothing()
 // Before a configuration block is held every bit reads inactive.
 void TestRules::modeRequestBeforeConfiguration()
 {
-    const QByteArray configRequest = Frames::hex("21 02 76 99");
-    const QByteArray modeOne = modeSwitch(rows().modeMasks.first().second);
+    const QByteArray configRequest = Frames::command(CmdRequestConfig);
+    const QByteArray modeOne = Frames::modeSwitch(rows().modeMasks.first().second);
     QCOMPARE(rows().modeMasks.first().first, 1);
 
     PanelHarness panel;
@@ -319,7 +314,8 @@ void TestRules::modeOneAsked()
     panel.send('v', Frames::config());
     panel.send('i', ownInfo({{10, row.first}}));
     panel.written();
-    QCOMPARE(hexOf(panel.poll()), row.second ? hexOf(modeSwitch(rows().modeMasks.first().second)) : QByteArray());
+    const QByteArray modeOne = Frames::modeSwitch(rows().modeMasks.first().second);
+    QCOMPARE(hexOf(panel.poll()), row.second ? hexOf(modeOne) : QByteArray());
     for (int mode = 1; mode <= 7; ++mode) {
         const QString name = QStringLiteral("btnMode%1").arg(mode);
         QVERIFY2(!seen(panel, name) || rows().modeButtons, qPrintable(name));
@@ -343,7 +339,7 @@ void TestRules::openHeldToOpen()
     const QString plain = BaseFrame::shownStyleSheet(open);
     QTest::mousePress(open, Qt::LeftButton);
     QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
-    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 4F D6")));
+    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::command(CmdOpen)));
     // Records go on while the finger holds: still lit, nothing sent again.
     panel.send('i', ownInfo({{10, rows().oneModeReported}}));
     QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
@@ -560,7 +556,7 @@ void TestRules::paramNotWrittenBackUnlessWhole()
     panel.click(row.button);
     QVERIFY(driver.done());
     panel.click("btnBack");
-    QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex(block.isEmpty() ? "21 02 76 99" : "")));
+    QCOMPARE(hexOf(panel.poll()), hexOf(block.isEmpty() ? Frames::command(CmdRequestConfig) : QByteArray()));
 }
 
 void TestRules::logoutLeavesSettingsScreens_data()
@@ -621,7 +617,7 @@ void TestRules::settingsMenu()
         panel.written();
         if (shown.contains("btnDeadman")) {
             panel.click("btnDeadman");
-            QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 44 CB")));
+            QCOMPARE(hexOf(panel.poll()), hexOf(Frames::command(CmdDeadman)));
         }
         panel.setLevel(0);
         QCOMPARE(panel.screenName(), QStringLiteral("utilities"));

@@ -138,10 +138,10 @@ void TestSensors::buttonSendsCommandWithNextFrame_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("frame");
 
-    QTest::newRow("motion sensor 1") << "btnSensor1" << Frames::hex("21 03 63 31 B8");
-    QTest::newRow("motion sensor 2") << "btnSensor2" << Frames::hex("21 03 63 32 B9");
-    QTest::newRow("presence sensor 1") << "btnSensor3" << Frames::hex("21 03 63 33 BA");
-    QTest::newRow("presence sensor 2") << "btnSensor4" << Frames::hex("21 03 63 34 BB");
+    QTest::newRow("motion sensor 1") << "btnSensor1" << Frames::command(CmdSensor1);
+    QTest::newRow("motion sensor 2") << "btnSensor2" << Frames::command(CmdSensor2);
+    QTest::newRow("presence sensor 1") << "btnSensor3" << Frames::command(CmdSensor3);
+    QTest::newRow("presence sensor 2") << "btnSensor4" << Frames::command(CmdSensor4);
 }
 
 void TestSensors::buttonSendsCommandWithNextFrame()
@@ -176,7 +176,7 @@ void TestSensors::laterPressReplacesEarlier()
 
     panel.click("btnSensor1");
     panel.click("btnSensor3");
-    QCOMPARE(panel.poll(), Frames::hex("21 03 63 33 BA"));
+    QCOMPARE(panel.poll(), Frames::command(CmdSensor3));
     QCOMPARE(panel.poll(), QByteArray());
 }
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-const QByteArray Counters = Frames::hex("21 02 74 97");
-const QByteArray Reset = Frames::hex("21 03 63 53 DA");
+const QByteArray Counters = Frames::command(CmdRequestCounters);
+const QByteArray Reset = Frames::command(CmdResetService);
 
 bool lime(QWidget *w)
 {
@@ -61,7 +61,7 @@ void TestService::serviceMenu()
     panel.send('i', Frames::info());
     QVERIFY(panel.button("btnStatistics")->isVisible() && lime(panel.button("btnShutdown")));
     panel.click("btnShutdown");
-    QCOMPARE(panel.poll(), Frames::hex("21 03 63 1B A2"));
+    QCOMPARE(panel.poll(), Frames::command(CmdOnOff));
 }
 
 void TestService::countersOnEveryRefresh_data()

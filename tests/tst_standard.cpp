@@ -12,7 +12,7 @@ namespace {
 const QString LampOn = QStringLiteral("background-color: lime;");
 
 // The mode-switch frame that asks for mode 1.
-const QByteArray ModeOneRequest = Frames::hex("21 06 64 02 00 00 00 8D");
+const QByteArray ModeOneRequest = Frames::modeSwitch(0x02);
 
 // Group-0 word: info bytes 10..13; bit 0 reports mode 7, bit k mode k.
 QByteArray infoWithModes(quint8 modeBits, quint8 byte2 = 0x00)
@@ -132,7 +132,7 @@ void TestStandard::noModeRequestWithoutConfig()
     // request goes out, and the mode rule waits for the block.
     for (int i = 0; i < 3; ++i) {
         panel.send('i', infoWithModes(0x00));
-        QCOMPARE(panel.poll(), Frames::hex("21 02 76 99"));
+        QCOMPARE(panel.poll(), Frames::command(CmdRequestConfig));
     }
     panel.send('v', Frames::config());
     panel.send('i', infoWithModes(0x00));
@@ -144,13 +144,13 @@ void TestStandard::modeButtonSendsModeSwitch_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("frame");
 
-    QTest::newRow("mode 1") << "btnMode1" << Frames::hex("21 06 64 02 00 00 00 8D");
-    QTest::newRow("mode 2") << "btnMode2" << Frames::hex("21 06 64 04 00 00 00 8F");
-    QTest::newRow("mode 3") << "btnMode3" << Frames::hex("21 06 64 08 00 00 00 93");
-    QTest::newRow("mode 4") << "btnMode4" << Frames::hex("21 06 64 10 00 00 00 9B");
-    QTest::newRow("mode 5") << "btnMode5" << Frames::hex("21 06 64 20 00 00 00 AB");
-    QTest::newRow("mode 6") << "btnMode6" << Frames::hex("21 06 64 40 00 00 00 CB");
-    QTest::newRow("mode 7") << "btnMode7" << Frames::hex("21 06 64 01 00 00 00 8C");
+    QTest::newRow("mode 1") << "btnMode1" << Frames::modeSwitch(0x02);
+    QTest::newRow("mode 2") << "btnMode2" << Frames::modeSwitch(0x04);
+    QTest::newRow("mode 3") << "btnMode3" << Frames::modeSwitch(0x08);
+    QTest::newRow("mode 4") << "btnMode4" << Frames::modeSwitch(0x10);
+    QTest::newRow("mode 5") << "btnMode5" << Frames::modeSwitch(0x20);
+    QTest::newRow("mode 6") << "btnMode6" << Frames::modeSwitch(0x40);
+    QTest::newRow("mode 7") << "btnMode7" << Frames::modeSwitch(0x01);
 }
 
 void TestStandard::modeButtonSendsModeSwitch()
@@ -240,7 +240,7 @@ void TestStandard::refOkSendsOnOffCommand()
     QCOMPARE(panel.poll(), QByteArray());
 
     panel.click(QStringLiteral("btnHoming"));
-    QCOMPARE(panel.poll(), Frames::hex("21 03 63 1B A2"));
+    QCOMPARE(panel.poll(), Frames::command(CmdOnOff));
     QCOMPARE(panel.screenName(), QStringLiteral("standard"));
 }
 

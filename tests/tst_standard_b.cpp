@@ -39,7 +39,7 @@ Q_DECLARE_METATYPE(Door)
 namespace {
 
 // Mode 1 (normal): byte 0 = 0x08.
-const QByteArray ModeOneRequest = Frames::hex("21 06 64 08 00 00 00 93");
+const QByteArray ModeOneRequest = Frames::modeSwitch(0x08);
 
 // One letter per button: H hidden, B blinking, S struck through and
 // disabled, L lit, Y lit yellow (exit only), P plain and enabled, D disabled
@@ -203,7 +203,7 @@ void TestStandardB::sealingButtonSendsSealing()
     QCOMPARE(panel.button("btnSealing")->text(), QStringLiteral("Sealing"));
     panel.written();
     panel.click("btnSealing");
-    QCOMPARE(panel.poll().toHex(' '), Frames::hex("21 03 63 4C D3").toHex(' '));
+    QCOMPARE(panel.poll().toHex(' '), Frames::command(CmdSealing).toHex(' '));
 }
 
 QTEST_MAIN(TestStandardB)

@@ -148,8 +148,8 @@ void TestUtilities::commands_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("frame");
 
-    QTest::newRow("on / off") << "btnShutdown" << Frames::hex("21 03 63 1B A2");
-    QTest::newRow("reference") << "btnReference" << Frames::hex("21 03 63 52 D9");
+    QTest::newRow("on / off") << "btnShutdown" << Frames::command(CmdOnOff);
+    QTest::newRow("reference") << "btnReference" << Frames::command(CmdReference);
 }
 
 void TestUtilities::commands()

@@ -17,8 +17,8 @@
 namespace {
 
 // What the panel writes for `sendCommand(4)` (reference run).
-const QByteArray ReferenceRun = Frames::hex("21 03 63 52 D9");
-const QByteArray CountersRequest = Frames::hex("21 02 74 97");
+const QByteArray ReferenceRun = Frames::command(CmdReference);
+const QByteArray CountersRequest = Frames::command(CmdRequestCounters);
 
 // A frame of a type the link does not hand on.
 QByteArray plainFrame(const QByteArray &payload = {})
@@ -270,26 +270,25 @@ void TestWorker::laterRequestReplacesEarlier_data()
 
     QTest::newRow("command, command") << QStringList{"c2", "c4"} << ReferenceRun;
     QTest::newRow("mode, command") << QStringList{"d02000000", "c4"} << ReferenceRun;
-    QTest::newRow("command, mode") << QStringList{"c5", "d02000000"} << Frames::hex("21 06 64 02 00 00 00 8D");
+    QTest::newRow("command, mode") << QStringList{"c5", "d02000000"} << Frames::modeSwitch(0x02);
     QTest::newRow("configuration, command") << QStringList{"W" + QString(200, '0'), "c4"} << ReferenceRun;
     // A request for data never replaces a waiting request of another kind.
-    const QByteArray zeroBlock = Frames::hex("21 66 57") + QByteArray(100, '\0') + Frames::hex("DE");
+    const QByteArray zeroBlock = Frames::panel('W', QByteArray(100, '\0'));
     QTest::newRow("configuration, configuration request") << QStringList{"W" + QString(200, '0'), "c100"} << zeroBlock;
     QTest::newRow("configuration, counters request") << QStringList{"W" + QString(200, '0'), "c5"} << zeroBlock;
-    QTest::newRow("reset, counters request") << QStringList{"c6", "c5"} << Frames::hex("21 03 63 53 DA");
-    QTest::newRow("mode, configuration request")
-        << QStringList{"d02000000", "c100"} << Frames::hex("21 06 64 02 00 00 00 8D");
-    QTest::newRow("counters request, configuration request") << QStringList{"c5", "c100"} << Frames::hex("21 02 76 99");
+    QTest::newRow("reset, counters request") << QStringList{"c6", "c5"} << Frames::command(CmdResetService);
+    QTest::newRow("mode, configuration request") << QStringList{"d02000000", "c100"} << Frames::modeSwitch(0x02);
+    QTest::newRow("counters request, configuration request")
+        << QStringList{"c5", "c100"} << Frames::command(CmdRequestConfig);
     QTest::newRow("configuration request, counters request") << QStringList{"c100", "c5"} << CountersRequest;
     QTest::newRow("configuration, command, counters request")
         << QStringList{"W" + QString(200, '0'), "c4", "c5"} << ReferenceRun;
-    QTest::newRow("command, configuration")
-        << QStringList{"c100", "W" + QString(200, '0')} << Frames::hex("21 66 57") + QByteArray(100, '\0') + Frames::hex("DE");
+    QTest::newRow("command, configuration") << QStringList{"c100", "W" + QString(200, '0')} << zeroBlock;
     // Nor does it replace one that came in place of a request for data.
     QTest::newRow("configuration request, configuration, counters request")
         << QStringList{"c100", "W" + QString(200, '0'), "c5"} << zeroBlock;
     QTest::newRow("counters request, mode, configuration request")
-        << QStringList{"c5", "d02000000", "c100"} << Frames::hex("21 06 64 02 00 00 00 8D");
+        << QStringList{"c5", "d02000000", "c100"} << Frames::modeSwitch(0x02);
     QTest::newRow("counters request, command, configuration request")
         << QStringList{"c5", "c4", "c100"} << ReferenceRun;
     QTest::newRow("command, unknown command") << QStringList{"c4", "c9"} << ReferenceRun;
@@ -364,7 +363,7 @@ void TestWorker::requestGoesOutOnce()
     Link link;
     link.worker.sendCommand(2);
     link.send(Frames::controller('i', Frames::info()));
-    QCOMPARE(hexOf(link.written()), hexOf(Frames::hex("21 03 63 1B A2")));
+    QCOMPARE(hexOf(link.written()), hexOf(Frames::command(CmdOnOff)));
     QCOMPARE(link.updated.count(), 1);
 
     link.send(Frames::controller('i', Frames::info()));

@@ -7,21 +7,30 @@
 // virtual 240 x 320 X screen and is touched with real mouse clicks.  The
 // periodic records of the simulator stay paused: the test makes the
 // controller speak ("tick"), so what the panel may send, and when, is exact.
+// Only a held press lasts a set time.  Every other step waits for what it
+// can see: in the panel's debug output a record taken, a frame let out or a
+// segue; a frame in the simulator's log; bytes on the line to the panel; on
+// the X screen a window mapped or a pixel drawn.
 
 #include "frames.h"
 #include "passcodes.h"
+#include "programend.h"
+#include "screennames.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -34,13 +43,22 @@ QString panelProgram(char build)
     return QStringLiteral(PANEL_PROGRAM_DIR "/panel-") + QLatin1Char(build);
 }
 
-const QString ConfigRequest = QStringLiteral("21 02 76 99");
-const QString ModeOneRequest = QStringLiteral("21 06 64 02 00 00 00 8d");
-const QString CountersRequest = QStringLiteral("21 02 74 97");
-const QString ResetRequest = QStringLiteral("21 03 63 53 da");
+// A frame as the simulator logs it.
+QString hexText(const QByteArray &frame)
+{
+    return QString::fromLatin1(frame.toHex(' '));
+}
 
-// Screen point of the start screen's "Touch here to continue!" button.
+const QString ConfigRequest = hexText(Frames::command(CmdRequestConfig));
+const QString ModeOneRequest = hexText(Frames::modeSwitch(0x02));
+const QString CountersRequest = hexText(Frames::command(CmdRequestCounters));
+const QString ResetRequest = hexText(Frames::command(CmdResetService));
+
+// Screen point of the start screen's "Touch here to continue!" button, and
+// a point of its silver face beside the text.
 const QPoint StartButton(120, 205);
+const QPoint StartButtonFace(20, 205);
+const QRgb Silver = qRgb(192, 192, 192);
 
 // Screen points of the buttons on the service engineer's way.
 const QPoint UtilitiesButton(40, 300);      // main door screen
@@ -49,6 +67,8 @@ const QPoint EngineerLogin(160, 200);       // login screen
 const QPoint ServiceButton(40, 200);        // login screen: "Diagnostics -Service-"
 const QPoint StatisticsButton(40, 185);     // service menu
 const QPoint ResetButton(200, 300);         // statistics screen
+const QPoint ResetButtonFace(175, 292);     // ... beside its text, in a button's grey
+const QRgb ButtonGrey = qRgb(239, 239, 239);
 const QPoint ServiceLogin(160, 150);        // login screen
 const QPoint SettingsButton(40, 250);       // login screen, once logged in
 const QPoint PositionsButton(120, 65);      // settings menu
@@ -71,14 +91,6 @@ bool pathExists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
-}
-
-// A controller frame as hex text, its sum off by `sumError`.
-QString controllerFrame(char type, const QByteArray &payload, int sumError = 0)
-{
-    QByteArray frame = Frames::controller(type, payload);
-    frame[frame.size() - 1] = static_cast<char>(frame.back() + sumError);
-    return QString::fromLatin1(frame.toHex(' '));
 }
 
 // A serial port that ends with its program, killed by a signal, leaves its
@@ -116,20 +128,6 @@ void stop(QProcess &process)
             return; \
     } while (false)
 
-// Lets the event loop run until `done` holds or `ms` have passed.
-template <typename Condition>
-bool waitFor(Condition done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 } // namespace
 
 class tst_e2e : public QObject
@@ -157,16 +155,22 @@ private slots:
 private:
     void startRig(const QStringList &simulatorOptions = {});
     void startPanel(QProcess &panel, const QString &workingDirectory);
-    bool waitForWindow(const QProcess &panel);
+    bool windowsShown(int count, int timeoutMs = 5000);
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr);
     bool press(const QPoint &point, const QString &action);
     bool touch(const QPoint &point, int holdMs = 0);
     QByteArray grab(const QRect &area);
-    bool segueLogged(const QString &screen);
+    QRgb pixel(const QPoint &point);
+    QByteArray caseFile(const char *name);
+    bool shows(const char *screen);
     void simulator(const QString &command);
+    void sendRaw(const QByteArray &bytes);
+    int unreadAtCom1() const;
     void tick();
     int recordsTaken();
+    int timesTaken(const QByteArray &payload);
     QStringList framesSent();
+    QStringList framesWritten();
     void expectFrames(const QStringList &expected);
     void feed(char type, const QByteArray &payload);
     void removeOurCom1();
@@ -179,6 +183,7 @@ private:
     QProcess sim;
     QProcess panel;
     QString com1Target; // where our /dev/COM1 points, once socat has made it
+    int com1Reader = -1; // our own descriptor of it, never read: what waits there unread
     qint64 panelPid = 0;
     QString panelExecutable;
 };
@@ -203,7 +208,7 @@ void tst_e2e::initTestCase()
                            QStringLiteral("0"), QStringLiteral("240x320x24"), QStringLiteral("-noreset"),
                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QVERIFY2(xvfb.waitForStarted(), "Xvfb did not start");
-    QVERIFY2(waitFor([this] { return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning; }, 10000),
+    QVERIFY2(QTest::qWaitFor([this] { return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning; }, 10000),
              "Xvfb did not report its display");
     const QByteArray number = xvfb.readLine().trimmed();
     QVERIFY2(!number.isEmpty(), qPrintable(QString::fromLocal8Bit(xvfb.readAllStandardError())));
@@ -235,13 +240,19 @@ void tst_e2e::cleanup()
     stop(sim);
     stop(socat); // socat removes its links when it ends
     removeOurCom1();
+    if (!dir)
+        return;
 
-    if (QTest::currentTestFailed() && dir) {
-        for (const char *name : {"frames.log", "panel.err", "sim.err", "socat.err"}) {
-            QFile file(dir->filePath(QString::fromLatin1(name)));
-            if (file.open(QIODevice::ReadOnly))
-                qInfo().noquote() << "---" << name << "\n" << file.readAll().right(4000);
-        }
+    // Our programs that ran in this case (their error output is there)
+    // ended on SIGTERM with code 0 and no sanitizer report.
+    const QPair<const QProcess *, const char *> programs[] = {{&panel, "panel.err"}, {&sim, "sim.err"}};
+    for (const auto &program : programs) {
+        if (QFile::exists(dir->filePath(QString::fromLatin1(program.second))))
+            endedCleanly(*program.first, caseFile(program.second));
+    }
+    if (QTest::currentTestFailed()) {
+        for (const char *name : {"frames.log", "panel.err", "sim.err", "socat.err"})
+            qInfo().noquote() << "---" << name << "\n" << caseFile(name).right(4000);
     }
     dir.reset();
 }
@@ -257,25 +268,31 @@ void tst_e2e::cleanupTestCase()
 
 void tst_e2e::removeOurCom1()
 {
+    if (com1Reader >= 0)
+        ::close(com1Reader);
+    com1Reader = -1;
     if (!com1Target.isEmpty() && QFileInfo(Com1).isSymLink() && QFileInfo(Com1).symLinkTarget() == com1Target)
         QFile::remove(Com1);
     com1Target.clear();
 }
 
 // socat pair with /dev/COM1 on one end, the simulator (paused) on the other,
-// and the panel in a working directory of its own.
+// and the panel in a working directory of its own.  socat keeps a copy of
+// what goes to the panel in to-panel.bin.
 void tst_e2e::startRig(const QStringList &simulatorOptions)
 {
     const QString controllerEnd = dir->filePath(QStringLiteral("controller"));
     socat.setStandardErrorFile(dir->filePath(QStringLiteral("socat.err")));
     socat.start(QStringLiteral("socat"),
-                {QStringLiteral("-d"), QStringLiteral("-d"),
-                 QStringLiteral("pty,raw,echo=0,link=") + Com1,
+                {QStringLiteral("-d"), QStringLiteral("-d"), QStringLiteral("-R"),
+                 dir->filePath(QStringLiteral("to-panel.bin")), QStringLiteral("pty,raw,echo=0,link=") + Com1,
                  QStringLiteral("pty,raw,echo=0,link=") + controllerEnd});
     QVERIFY2(socat.waitForStarted(), "socat did not start");
-    QVERIFY2(waitFor([&] { return QFileInfo::exists(Com1) && QFileInfo::exists(controllerEnd); }, 5000),
+    QVERIFY2(QTest::qWaitFor([&] { return QFileInfo::exists(Com1) && QFileInfo::exists(controllerEnd); }, 5000),
              "socat made no pseudo-terminal pair");
     com1Target = QFileInfo(Com1).symLinkTarget();
+    com1Reader = ::open(qPrintable(Com1), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY2(com1Reader >= 0, "cannot open /dev/COM1");
 
     sim.setStandardErrorFile(dir->filePath(QStringLiteral("sim.err")));
     sim.start(QStringLiteral(DOORSIM_EXECUTABLE),
@@ -284,10 +301,8 @@ void tst_e2e::startRig(const QStringList &simulatorOptions)
                   + simulatorOptions);
     QVERIFY2(sim.waitForStarted(), "doorsim did not start");
     // The simulator opens its log before its port and says so once the port is open.
-    QVERIFY2(waitFor([this] {
-                 QFile err(dir->filePath(QStringLiteral("sim.err")));
-                 return (err.open(QIODevice::ReadOnly) && err.readAll().contains("controller on"))
-                     || sim.state() == QProcess::NotRunning;
+    QVERIFY2(QTest::qWaitFor([this] {
+                 return caseFile("sim.err").contains("controller on") || sim.state() == QProcess::NotRunning;
              }, 5000) && sim.state() == QProcess::Running,
              "doorsim did not open its port");
 
@@ -295,7 +310,7 @@ void tst_e2e::startRig(const QStringList &simulatorOptions)
     startPanel(panel, dir->filePath(QStringLiteral("panel")));
     QVERIFY2(panel.waitForStarted(), qPrintable(panelExecutable + QStringLiteral(" did not start")));
     panelPid = panel.processId();
-    QVERIFY2(waitForWindow(panel),
+    QVERIFY2(windowsShown(1, 15000),
              qPrintable(panel.state() == QProcess::Running
                             ? QStringLiteral("the panel's window did not show")
                             : QStringLiteral("the panel ended at start: %1 %2")
@@ -315,19 +330,19 @@ void tst_e2e::startPanel(QProcess &process, const QString &workingDirectory)
     process.start(panelExecutable, {});
 }
 
-// The window is mapped (and so the port open, which happens as it shows).
-bool tst_e2e::waitForWindow(const QProcess &process)
+// Waits until the panel has `count` windows mapped: its main window (and so
+// its port open, which happens as it shows), and a dialog above it.  A
+// touch meant for a dialog waits until the dialog is there.
+bool tst_e2e::windowsShown(int count, int timeoutMs)
 {
-    const QString pid = QString::number(process.processId());
-    const bool shown = waitFor([&] {
+    const QString pid = QString::number(panelPid);
+    const bool shown = QTest::qWaitFor([&] {
         QByteArray windows;
-        return process.state() != QProcess::Running
-            || (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid},
-                        &windows)
-                && !windows.trimmed().isEmpty());
-    }, 15000);
-    QTest::qWait(200); // let the panel finish drawing its first screen
-    return shown && process.state() == QProcess::Running;
+        xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid}, &windows);
+        const QByteArray ids = windows.trimmed();
+        return panel.state() != QProcess::Running || (ids.isEmpty() ? 0 : ids.count('\n') + 1) == count;
+    }, timeoutMs);
+    return shown && panel.state() == QProcess::Running;
 }
 
 bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
@@ -348,20 +363,18 @@ bool tst_e2e::xdotool(const QStringList &arguments, QByteArray *output)
 // No --sync: it would wait for ever when the pointer is already there.
 bool tst_e2e::press(const QPoint &point, const QString &action)
 {
-    const bool done = xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
-                               action, QStringLiteral("1")});
-    QTest::qWait(100);
-    return done;
+    return xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()), action,
+                    QStringLiteral("1")});
 }
 
-// A touch, or a press held for `holdMs`.
+// A touch, or a press held for `holdMs`.  The panel takes its input in the
+// order it comes; what a touch does is waited for where it shows.
 bool tst_e2e::touch(const QPoint &point, int holdMs)
 {
     const bool down = press(point, QStringLiteral("mousedown"));
-    QTest::qWait(holdMs);
-    const bool up = press(point, QStringLiteral("mouseup"));
-    QTest::qWait(200);
-    return down && up;
+    if (holdMs > 0)
+        QTest::qWait(holdMs); // the hold itself: the panel times a press from press to release
+    return press(point, QStringLiteral("mouseup")) && down;
 }
 
 // A PNG picture of part of the panel's screen; empty when none was taken.
@@ -377,17 +390,37 @@ QByteArray tst_e2e::grab(const QRect &area)
     tool.start(QStringLiteral(SCREENGRAB_EXECUTABLE),
                {file, QString::number(area.x()), QString::number(area.y()), QString::number(area.width()),
                 QString::number(area.height())});
-    if (!tool.waitForFinished(5000) || tool.exitCode() != 0)
+    if (!tool.waitForFinished(5000) || !endedCleanly(tool, tool.readAllStandardError()))
         return {};
     QFile picture(file);
     return picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
 }
 
-// Whether the panel has gone to `screen`, as its debug output tells.
-bool tst_e2e::segueLogged(const QString &screen)
+// The colour of one pixel of the panel's screen; 0 when no picture was taken.
+QRgb tst_e2e::pixel(const QPoint &point)
 {
-    QFile err(dir->filePath(QStringLiteral("panel.err")));
-    return err.open(QIODevice::ReadOnly) && err.readAll().contains("segue to " + screen.toLatin1() + " (");
+    const QImage picture = QImage::fromData(grab(QRect(point, QSize(1, 1))));
+    return picture.isNull() ? 0 : picture.pixel(0, 0);
+}
+
+// A file our programs wrote in the case's folder: an error output, the
+// simulator's frame log, socat's copy of what went to the panel.
+QByteArray tst_e2e::caseFile(const char *name)
+{
+    QFile file(dir->filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Waits until the panel shows `screen`: its debug output tells that its last
+// segue went there.
+bool tst_e2e::shows(const char *screen)
+{
+    const QByteArray segue = QByteArray("segue to ") + screen + " (";
+    return QTest::qWaitFor([&] {
+        const QByteArray log = caseFile("panel.err");
+        const int last = log.lastIndexOf("segue to ");
+        return last >= 0 && log.mid(last, segue.size()) == segue;
+    }, 5000);
 }
 
 void tst_e2e::simulator(const QString &command)
@@ -396,20 +429,39 @@ void tst_e2e::simulator(const QString &command)
     sim.waitForBytesWritten(1000);
 }
 
+// Bytes from the controller, waited for until the panel has read them:
+// socat's copy of what went to the panel ends with them, and nothing waits
+// unread at /dev/COM1.
+void tst_e2e::sendRaw(const QByteArray &bytes)
+{
+    simulator(QStringLiteral("send ") + hexText(bytes));
+    QTRY_VERIFY2_WITH_TIMEOUT(caseFile("to-panel.bin").endsWith(bytes) && unreadAtCom1() == 0,
+                              "the panel did not read what the controller sent", 5000);
+}
+
+int tst_e2e::unreadAtCom1() const
+{
+    int count = 0;
+    return ::ioctl(com1Reader, FIONREAD, &count) == 0 ? count : -1;
+}
+
 // The panel writes the payload of each information record it takes as a
 // line of hex to its debug output: count those lines.
 int tst_e2e::recordsTaken()
 {
-    QFile err(dir->filePath(QStringLiteral("panel.err")));
-    if (!err.open(QIODevice::ReadOnly))
-        return 0;
     static const QRegularExpression recordLine(QStringLiteral("^[0-9a-f]{56}$"));
     int count = 0;
-    for (const QByteArray &line : err.readAll().split('\n')) {
+    for (const QByteArray &line : caseFile("panel.err").split('\n')) {
         if (recordLine.match(QString::fromLatin1(line)).hasMatch())
             ++count;
     }
     return count;
+}
+
+// How often the panel has taken a frame with this payload.
+int tst_e2e::timesTaken(const QByteArray &payload)
+{
+    return caseFile("panel.err").split('\n').count(payload.toHex());
 }
 
 // One information record from the controller, taken by the panel before
@@ -424,11 +476,8 @@ void tst_e2e::tick()
 // The frames the simulator received from the panel, timestamps cut off.
 QStringList tst_e2e::framesSent()
 {
-    QFile log(dir->filePath(QStringLiteral("frames.log")));
     QStringList frames;
-    if (!log.open(QIODevice::ReadOnly))
-        return frames;
-    for (const QByteArray &line : log.readAll().split('\n')) {
+    for (const QByteArray &line : caseFile("frames.log").split('\n')) {
         const int space = line.indexOf(' ');
         if (space > 0)
             frames << QString::fromLatin1(line.mid(space + 1));
@@ -436,19 +485,40 @@ QStringList tst_e2e::framesSent()
     return frames;
 }
 
-// The controller has seen exactly `expected` so far, and nothing more follows.
+// The frames the panel has written, as its debug output lists them: a line
+// of hex for each as it lets the frame out.
+QStringList tst_e2e::framesWritten()
+{
+    QStringList frames;
+    for (const QByteArray &line : caseFile("panel.err").split('\n')) {
+        const QByteArray bytes = QByteArray::fromHex(line);
+        if (bytes.size() >= 4 && bytes.toHex() == line && bytes.at(0) == '!'
+            && Frames::panel(bytes.at(2), bytes.mid(3, bytes.size() - 4)) == bytes)
+            frames << hexText(bytes);
+    }
+    return frames;
+}
+
+// The controller has seen exactly `expected`: all the panel has written so
+// far has come, and that is `expected`.  The caller has waited until the
+// panel took what it answers.
 void tst_e2e::expectFrames(const QStringList &expected)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(framesSent(), expected, 2000);
-    QTest::qWait(200);
+    const bool allCame = QTest::qWaitFor([&] {
+        const QStringList sent = framesSent();
+        return sent.size() >= expected.size() && sent == framesWritten();
+    }, 5000);
     QCOMPARE(framesSent(), expected);
+    QVERIFY2(allCame, "the panel wrote more than came to the controller");
 }
 
 void tst_e2e::nothingSentBeforeControllerSpeaks()
 {
     CHECKED(startRig());
-    QTest::qWait(1000);
-    QCOMPARE(framesSent(), QStringList());
+    // Its port is open and its first screen drawn, and it has written nothing.
+    QVERIFY2(QTest::qWaitFor([this] { return pixel(StartButtonFace) == Silver; }, 5000),
+             "the start screen was not drawn");
+    CHECKED(expectFrames({}));
 
     // The link does work: the first record leaves the configuration request
     // waiting, the second collects it.
@@ -486,25 +556,23 @@ void tst_e2e::configurationRequest()
 
 void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer_data()
 {
-    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QByteArrayList>("reads"); // each sent once the panel has read the one before
     QTest::addColumn<QStringList>("expected");
 
-    const QString info = controllerFrame('i', Frames::info());
-    const QString head = info.left(8);     // "3f 1e 69": the start of a second frame
-    const QString rest = info.mid(9);      // the remaining bytes of that frame
-    const QString send = QStringLiteral("send ");
+    const QByteArray info = Frames::controller('i', Frames::info());
+    const QByteArray head = info.left(3); // "3f 1e 69": the start of a second frame
+    const QByteArray rest = info.mid(3);  // the remaining bytes of that frame
+    QByteArray wrongSum = info;
+    wrongSum[wrongSum.size() - 1] = static_cast<char>(wrongSum.back() + 1);
 
-    QTest::newRow("right frame ending the buffer") << QStringList{QStringLiteral("tick")}
-                                                  << QStringList{ConfigRequest};
-    QTest::newRow("right frame, then the start of another")
-        << QStringList{send + info + QLatin1Char(' ') + head} << QStringList();
-    QTest::newRow("... and the rest of that frame")
-        << QStringList{send + info + QLatin1Char(' ') + head, send + rest} << QStringList{ConfigRequest};
-    QTest::newRow("wrong sum") << QStringList{send + controllerFrame('i', Frames::info(), 1)} << QStringList();
+    QTest::newRow("right frame ending the buffer") << QByteArrayList{info} << QStringList{ConfigRequest};
+    QTest::newRow("right frame, then the start of another") << QByteArrayList{info + head} << QStringList();
+    QTest::newRow("... and the rest of that frame") << QByteArrayList{info + head, rest} << QStringList{ConfigRequest};
+    QTest::newRow("wrong sum") << QByteArrayList{wrongSum} << QStringList();
     QTest::newRow("right frame of an unknown type")
-        << QStringList{send + controllerFrame('x', QByteArray(1, '\x01'))} << QStringList{ConfigRequest};
-    QTest::newRow("lone plus") << QStringList{QStringLiteral("plus")} << QStringList{ConfigRequest};
-    QTest::newRow("plus ahead of a frame") << QStringList{send + QStringLiteral("2b ") + info} << QStringList();
+        << QByteArrayList{Frames::controller('x', QByteArray(1, '\x01'))} << QStringList{ConfigRequest};
+    QTest::newRow("lone plus") << QByteArrayList{"+"} << QStringList{ConfigRequest};
+    QTest::newRow("plus ahead of a frame") << QByteArrayList{"+" + info} << QStringList();
 }
 
 // A first record leaves the configuration request waiting; then the
@@ -512,16 +580,14 @@ void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer_data()
 // request, so each request seen is one the row's bytes let out.
 void tst_e2e::requestLeavesOnlyWithFrameEndingBuffer()
 {
-    QFETCH(QStringList, commands);
+    QFETCH(QByteArrayList, reads);
     QFETCH(QStringList, expected);
 
     CHECKED(startRig({QStringLiteral("--no-config")}));
     CHECKED(tick());
     CHECKED(expectFrames({}));
-    for (const QString &command : commands) {
-        simulator(command);
-        QTest::qWait(150);
-    }
+    for (const QByteArray &bytes : reads)
+        CHECKED(sendRaw(bytes));
     expectFrames(expected);
 }
 
@@ -536,6 +602,7 @@ void tst_e2e::startButtonLeadsToModeRequest()
                      QString::number(StartButton.y()), QStringLiteral("click"), QStringLiteral("1")}));
     // The main door screen asks for mode 1 (no mode is active), but the
     // request waits for the controller.
+    QVERIFY(shows(ScreenName::Standard));
     CHECKED(expectFrames({ConfigRequest, ConfigRequest}));
 
     CHECKED(tick());
@@ -568,9 +635,8 @@ void tst_e2e::secondStartExitsAtOnce()
     QCOMPARE(second.exitCode(), 0);
     QVERIFY2(took.elapsed() < 4000, qPrintable(QStringLiteral("took %1 ms").arg(took.elapsed())));
 
-    QTest::qWait(300);
+    // The first still runs and serves the link: it takes the records.
     QCOMPARE(panel.state(), QProcess::Running);
-    // The first still serves the link.
     CHECKED(tick());
     CHECKED(tick());
     QTRY_VERIFY_WITH_TIMEOUT(!framesSent().isEmpty(), 2000);
@@ -585,6 +651,7 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     CHECKED(tick());
     CHECKED(tick());
     QVERIFY(touch(StartButton));
+    QVERIFY(shows(ScreenName::Standard));
     // The main door screen asks for mode 1 until the controller shows it.
     for (int i = 0; i < 3; ++i)
         CHECKED(tick());
@@ -592,13 +659,21 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     CHECKED(expectFrames(expected));
 
     QVERIFY(touch(UtilitiesButton));
+    QVERIFY(shows(ScreenName::Utilities));
     QVERIFY(touch(UtilitiesTitle, 1800));
+    QVERIFY(shows(ScreenName::User));
     QVERIFY(touch(EngineerLogin));
+    QVERIFY2(windowsShown(2), "the keypad did not show");
     for (QChar digit : QString::number(Passcodes::engineer()))
         QVERIFY(touch(keypadKey(digit.digitValue())));
     QVERIFY(touch(KeypadEnter));
+    QVERIFY2(windowsShown(1), "the keypad did not close");
     QVERIFY(touch(ServiceButton));
+    QVERIFY(shows(ScreenName::Service));
     QVERIFY(touch(StatisticsButton));
+    QVERIFY(shows(ScreenName::Statistics));
+    QVERIFY2(QTest::qWaitFor([this] { return pixel(ResetButtonFace) == ButtonGrey; }, 5000),
+             "the statistics screen was not drawn");
     CHECKED(expectFrames(expected));
     const QByteArray zero = grab(ServiceCounter);
     QVERIFY2(!zero.isEmpty(), "no picture of the screen");
@@ -619,8 +694,9 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     // answer it, so the stream of requests stops there until the next
     // record.
     QVERIFY(touch(ResetButton));
-    QTRY_COMPARE_WITH_TIMEOUT(framesSent().last(), ResetRequest, 2000);
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(framesWritten().value(framesWritten().size() - 1) == ResetRequest
+                                 && framesSent() == framesWritten(),
+                             5000);
     QCOMPARE(framesSent().last(), ResetRequest);
     QCOMPARE(framesSent().count(ResetRequest), 1);
     const int beforeTick = framesSent().size();
@@ -629,16 +705,13 @@ void tst_e2e::serviceEngineerReadsAndResetsCounters()
     QCOMPARE(framesSent().at(beforeTick), CountersRequest);
 }
 
-// One controller frame of our own making; an information record is awaited
-// until the panel has taken it.
+// One controller frame of our own making, waited for until the panel has
+// taken it.
 void tst_e2e::feed(char type, const QByteArray &payload)
 {
-    const int before = recordsTaken();
-    simulator(QStringLiteral("send ") + controllerFrame(type, payload));
-    if (type == 'i')
-        QTRY_VERIFY2_WITH_TIMEOUT(recordsTaken() > before, "the panel did not take the record", 5000);
-    else
-        QTest::qWait(300);
+    const int before = timesTaken(payload);
+    simulator(QStringLiteral("send ") + hexText(Frames::controller(type, payload)));
+    QTRY_VERIFY2_WITH_TIMEOUT(timesTaken(payload) > before, "the panel did not take the frame", 5000);
 }
 
 
@@ -646,11 +719,6 @@ void tst_e2e::feed(char type, const QByteArray &payload)
 static QByteArray record(quint8 type, quint8 modes)
 {
     return Frames::info({{0, type}, {10, modes}});
-}
-
-static QString modeSwitch(quint8 mask)
-{
-    return QString::fromLatin1(Frames::panel('d', QByteArray(1, char(mask)) + QByteArray(3, '\0')).toHex(' '));
 }
 
 using Touches = QVector<QPair<QPoint, int>>; // a mode button, the mask it sends
@@ -681,13 +749,14 @@ void tst_e2e::mainDoorScreen()
     panelExecutable = program;
     CHECKED(startRig({QStringLiteral("--no-config")}));
     QVERIFY(touch(StartButton));
+    QVERIFY(shows(ScreenName::Standard));
     CHECKED(expectFrames({})); // no block held: no mode request
 
     // The block (exit only allowed), then a record that reports mode 1: it
     // collects the request the block's refresh left.
     CHECKED(feed('v', Frames::config({{34, 0x01}})));
     CHECKED(feed('i', own));
-    QStringList sent{modeSwitch(quint8(modeOne))};
+    QStringList sent{hexText(Frames::modeSwitch(quint8(modeOne)))};
     CHECKED(expectFrames(sent));
 
     // A record of another build's type reporting no mode is dropped.
@@ -698,16 +767,16 @@ void tst_e2e::mainDoorScreen()
     // One of its own type reporting none asks for mode 1; a lone "+" does
     // not let the request out, the next record does.
     CHECKED(feed('i', record(quint8(ownType), 0x00)));
-    simulator(QStringLiteral("plus"));
+    CHECKED(sendRaw("+"));
     CHECKED(expectFrames(sent));
     CHECKED(feed('i', own));
-    sent << modeSwitch(quint8(modeOne));
+    sent << hexText(Frames::modeSwitch(quint8(modeOne)));
     CHECKED(expectFrames(sent));
 
     for (const auto &button : modeButtons) {
         QVERIFY(touch(button.first));
         CHECKED(feed('i', own));
-        sent << modeSwitch(quint8(button.second));
+        sent << hexText(Frames::modeSwitch(quint8(button.second)));
         CHECKED(expectFrames(sent));
     }
 
@@ -717,7 +786,7 @@ void tst_e2e::mainDoorScreen()
     CHECKED(feed('i', own));
     QVERIFY(press(openButton, QStringLiteral("mouseup")));
     CHECKED(feed('i', own));
-    sent << QStringLiteral("21 03 63 4f d6");
+    sent << hexText(Frames::command(CmdOpen));
     CHECKED(expectFrames(sent));
 }
 
@@ -736,34 +805,42 @@ void tst_e2e::serviceChangesDistance()
     CHECKED(tick());
 
     QVERIFY(touch(StartButton));
+    QVERIFY(shows(ScreenName::Standard));
     // The main door screen asks for mode 1 until the controller reports it.
     CHECKED(tick());
     CHECKED(tick());
     QVERIFY(touch(UtilitiesButton));
+    QVERIFY(shows(ScreenName::Utilities));
     QVERIFY(touch(UtilitiesTitle, 1800));
-    QVERIFY2(segueLogged(QStringLiteral("user")), "the login screen did not open");
+    QVERIFY2(shows(ScreenName::User), "the login screen did not open");
     QVERIFY(touch(ServiceLogin));
+    QVERIFY2(windowsShown(2), "the keypad did not show");
     for (QChar digit : QString::number(Passcodes::serviceDefault()))
         QVERIFY(touch(keypadKey(digit.digitValue())));
     QVERIFY(touch(KeypadEnter));
+    QVERIFY2(windowsShown(1), "the keypad did not close");
     QVERIFY(touch(SettingsButton));
-    QVERIFY2(segueLogged(QStringLiteral("settings")), "the settings menu did not open");
+    QVERIFY2(shows(ScreenName::Settings), "the settings menu did not open");
 
     QVERIFY(touch(PositionsButton));
-    QVERIFY2(segueLogged(QStringLiteral("positions")), "the positions screen did not open");
+    QVERIFY2(shows(ScreenName::Positions), "the positions screen did not open");
+    const int blocksTaken = timesTaken(block);
     CHECKED(tick());
     QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1), ConfigRequest, 2000);
-    QTest::qWait(200); // the simulator's block comes back
+    QTRY_VERIFY2_WITH_TIMEOUT(timesTaken(block) > blocksTaken, "the simulator's block did not come back", 5000);
 
     QVERIFY(touch(OpenSlowDistance));
+    QVERIFY2(windowsShown(2), "the value dialog did not show");
     QVERIFY(touch(SmallStepUp));
     QVERIFY(touch(DialogEnter));
+    QVERIFY2(windowsShown(1), "the value dialog did not close");
     QVERIFY(touch(BackButton));
+    QVERIFY(shows(ScreenName::Settings));
     CHECKED(tick());
 
     block[28] = 0x36; // 31.0 %
     QTRY_COMPARE_WITH_TIMEOUT(framesSent().value(framesSent().size() - 1),
-                              QString::fromLatin1(Frames::panel('W', block).toHex(' ')), 2000);
+                              hexText(Frames::panel('W', block)), 2000);
 }
 
 QTEST_GUILESS_MAIN(tst_e2e)

@@ -3,6 +3,7 @@
 // a pseudo-terminal the test plays the controller on.
 
 #include "frames.h"
+#include "programend.h"
 #include "pseudoterminal.h"
 
 #include <QtTest>
@@ -38,10 +39,11 @@ void tst_install::installedPanelAsksForConfiguration()
     // The panel writes the payload of each record it takes as a line of hex,
     // and drops what came before it opened its port: send each record until
     // it is taken.
-    const auto taken = [&] {
+    const auto errorOutput = [&] {
         QFile err(run.filePath(QStringLiteral("panel.err")));
-        return err.open(QIODevice::ReadOnly) ? err.readAll().split('\n').count(Frames::info().toHex()) : 0;
+        return err.open(QIODevice::ReadOnly) ? err.readAll() : QByteArray();
     };
+    const auto taken = [&] { return errorOutput().split('\n').count(Frames::info().toHex()); };
     for (int records = 1; records <= 2; ++records) {
         int tries = 0;
         do {
@@ -53,7 +55,12 @@ void tst_install::installedPanelAsksForConfiguration()
     }
     QByteArray sent;
     QVERIFY(QTest::qWaitFor([&] { return (sent += line.readAvailable()).size() >= 4; }, 5000));
-    QCOMPARE(sent, Frames::hex("21 02 76 99"));
+    QCOMPARE(sent, Frames::command(CmdRequestConfig));
+
+    // SIGTERM ends it with code 0, and no sanitizer reported anything.
+    panel.terminate();
+    QVERIFY(panel.waitForFinished(5000));
+    endedCleanly(panel, errorOutput());
 }
 
 QTEST_GUILESS_MAIN(tst_install)

@@ -16,7 +16,7 @@ const Build &build()
         b.ownType = "\x18";
         b.statusTexts = {{"no safety", {{26, 0x05}, {2, 0x04}}, false, "No safety"}};
         b.modeMasks = {{1, 0x02}, {2, 0x04}, {3, 0x08}, {4, 0x10}, {5, 0x20}, {6, 0x40}, {7, 0x01}, {0, 0x00}, {8, 0x00}};
-        b.commands = {{10, Frames::hex("21 03 63 31 B8")}, {9, {}}};
+        b.commands = {{CmdSensor1, Frames::command(CmdSensor1)}, {9, {}}};
         b.plusReleasesRequest = true;
         b.alarmLabels = {
             {"none", {}, false, false, false},

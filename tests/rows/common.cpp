@@ -6,12 +6,13 @@ namespace Rows {
 
 QVector<QPair<int, QByteArray>> sharedCommands()
 {
-    return {
-        {1, Frames::hex("21 03 63 58 DF")}, {2, Frames::hex("21 03 63 1B A2")}, {3, Frames::hex("21 03 63 44 CB")},
-        {4, Frames::hex("21 03 63 52 D9")}, {5, Frames::hex("21 02 74 97")},    {6, Frames::hex("21 03 63 53 DA")},
-        {7, Frames::hex("21 03 63 4F D6")}, {8, Frames::hex("21 03 63 4C D3")}, {100, Frames::hex("21 02 76 99")},
-        {0, {}}, {9, {}}, {14, {}}, {99, {}}, {101, {}},
-    };
+    QVector<QPair<int, QByteArray>> commands;
+    for (CommandCode code : {CmdX, CmdOnOff, CmdDeadman, CmdReference, CmdRequestCounters, CmdResetService, CmdOpen,
+                             CmdSealing, CmdRequestConfig})
+        commands << qMakePair(int(code), Frames::command(code));
+    for (int unknown : {0, 9, 14, 99, 101})
+        commands << qMakePair(unknown, QByteArray());
+    return commands;
 }
 
 QVector<IoLamp> baseLamps()

@@ -2,6 +2,7 @@
 
 #include "iolayout.h"
 
+#include <QMap>
 #include <QtEndian>
 
 namespace Frames {
@@ -33,6 +34,25 @@ QByteArray panel(char type, const QByteArray &payload)
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+QByteArray command(CommandCode code)
+{
+    if (code == CmdRequestCounters)
+        return panel('t', {});
+    if (code == CmdRequestConfig)
+        return panel('v', {});
+    static const QMap<CommandCode, char> letters = {
+        {CmdX, 'X'}, {CmdOnOff, '\x1b'}, {CmdDeadman, 'D'}, {CmdReference, 'R'}, {CmdResetService, 'S'},
+        {CmdOpen, 'O'}, {CmdSealing, 'L'}, {CmdSensor1, '1'}, {CmdSensor2, '2'}, {CmdSensor3, '3'},
+        {CmdSensor4, '4'},
+    };
+    return letters.contains(code) ? panel('c', QByteArray(1, letters.value(code))) : QByteArray();
+}
+
+QByteArray modeSwitch(quint8 mask)
+{
+    return panel('d', QByteArray(1, static_cast<char>(mask)) + QByteArray(3, '\0'));
 }
 
 static QByteArray withBytes(QByteArray bytes, ByteValues values)

@@ -1,6 +1,8 @@
 #ifndef FRAMES_H
 #define FRAMES_H
 
+#include "commandcode.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -18,6 +20,14 @@ QByteArray panel(char type, const QByteArray &payload);
 
 // Bytes written as hex text, spaces allowed: "21 03 63 1B A2".
 QByteArray hex(const char *text);
+
+// The requests the panel writes.  The fixed frame of a command code: 'c'
+// and the command's letter, or the counters request 't' and the
+// configuration request 'v' without payload; empty for a code no build
+// knows.
+QByteArray command(CommandCode code);
+// A mode switch: 'd', the mode mask and three zero bytes.
+QByteArray modeSwitch(quint8 mask);
 
 using ByteValues = std::initializer_list<QPair<int, quint8>>;
 
