@@ -23,6 +23,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# Depends: from the libraries the programs link (dpkg-shlibdeps).
+# Depends: from the libraries the programs link (dpkg-shlibdeps), and the
+# font the forms are drawn with: they ask for Arial, which fontconfig answers
+# with Liberation Sans, a font of the same metrics.  Without it another font
+# takes its place and cuts the labels' texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 include(CPack)
