@@ -2,23 +2,24 @@
 #
 # One package holds the panel of every door build and the chooser: they share
 # every library, and the chooser is there to pick among the panels on the
-# machine.  The programs go to <prefix>/bin; the package's prefix is
-# /opt/kelvaron-panel, which keeps their short names off the PATH.  Each opens
-# kelvaron.ini and logo.png in the folder it is started in, so nothing else is
-# installed.
+# machine.  The programs go to <prefix>/lib/kelvaron-panel, a folder of the
+# package's own that keeps their short names off the PATH; the package's
+# prefix is /usr.  Each opens kelvaron.ini and logo.png in the folder it is
+# started in.
 #
 # The package is made from a Release build without the tests (README,
 # "Installing").  Its programs are stripped, whatever the build type: their
 # symbol tables would name the passcodes.  A Release build carries no debug
 # information, so there is none to keep apart.
 list(TRANSFORM PANEL_BUILDS PREPEND panel- OUTPUT_VARIABLE panel_programs)
-install(TARGETS ${panel_programs} chooser RUNTIME DESTINATION bin)
+set(PANEL_PROGRAM_DIR lib/kelvaron-panel)
+install(TARGETS ${panel_programs} chooser RUNTIME DESTINATION ${PANEL_PROGRAM_DIR})
 
 set(CPACK_PACKAGE_NAME kelvaron-panel)
 list(JOIN panel_programs ", " panel_program_names)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Operator panel of a powered sliding door: ${panel_program_names}, chooser")
 set(CPACK_PACKAGE_CONTACT "Door panel developers <door-panel@localhost>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /opt/kelvaron-panel)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
