@@ -18,11 +18,38 @@ install(TARGETS ${panel_programs} chooser RUNTIME DESTINATION ${PANEL_PROGRAM_DI
 set(CPACK_PACKAGE_NAME kelvaron-panel)
 list(JOIN panel_programs ", " panel_program_names)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Operator panel of a powered sliding door: ${panel_program_names}, chooser")
-set(CPACK_PACKAGE_CONTACT "Door panel developers <door-panel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION [[
+The operator panel of a ship's powered sliding door, for a 240 x 320
+portrait touch screen beside the door controller, to which a serial line
+(/dev/COM1, 57600 baud) wires it. It shows what the controller reports (door
+state, faults, warnings, events, inputs and outputs, counters), lets the crew
+pick the operating mode, and lets service staff log in, edit the
+controller's parameters and set the panel's clock.
+.
+The programs, in /usr/lib/kelvaron-panel/, are:
+ - panel-a, the panel of door build A: seven operating modes, a sensors
+   screen;
+ - panel-b, the panel of door build B: four operating modes on three
+   buttons, Open held to open, sealing, fire, security-system and locked
+   states;
+ - panel-c, the panel of door build C: six operating modes without mode
+   buttons, Open held to open;
+ - chooser, which asks which of three panel variants is wanted and reports
+   the pick by its exit code (0, 1 or 2); it installs and starts nothing.
+.
+Each panel keeps its settings (kelvaron.ini) and shows its logo (logo.png)
+in the folder it is started in.]])
+# The project's own address; .invalid, as it takes no mail.
+set(CPACK_PACKAGE_CONTACT "Door panel developers <door-panel@kelvaron.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(${CMAKE_CURRENT_LIST_DIR}/PanelPackageVersion.cmake)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${PANEL_PACKAGE_REVISION})
-install(FILES ${PANEL_CHANGELOG} DESTINATION share/doc/${CPACK_PACKAGE_NAME})
+# The copyright file: all rights reserved, no licence granted.
+configure_file(cmake/package/copyright.in package/copyright @ONLY)
+install(FILES ${PANEL_CHANGELOG} ${CMAKE_CURRENT_BINARY_DIR}/package/copyright DESTINATION share/doc/${CPACK_PACKAGE_NAME})
+# What lintian cannot see: the programs are built fortified, but every call
+# to a function with a checked variant has its size settled at compile time.
+install(FILES cmake/package/lintian-overrides DESTINATION share/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -10,8 +10,8 @@
 # commit never keeps the version of the one before.
 #
 # Needs CPACK_PACKAGE_NAME and CPACK_PACKAGE_CONTACT; sets
-# PANEL_PACKAGE_REVISION and PANEL_CHANGELOG, the changelog.Debian.gz made
-# from them.
+# PANEL_PACKAGE_REVISION, PANEL_COPYRIGHT_YEAR (the year of that time) and
+# PANEL_CHANGELOG, the changelog.Debian.gz made from them.
 
 find_package(Git QUIET)
 set(git_failed 1)
@@ -56,6 +56,7 @@ endif()
 # string(TIMESTAMP) gives SOURCE_DATE_EPOCH's time when that is set.
 string(TIMESTAMP PANEL_PACKAGE_REVISION "%Y%m%d.%H%M%S" UTC)
 string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+string(TIMESTAMP PANEL_COPYRIGHT_YEAR "%Y" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
 
 set(changelog "${CMAKE_CURRENT_BINARY_DIR}/package/changelog.Debian")
