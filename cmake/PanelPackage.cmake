@@ -38,26 +38,47 @@ The programs, in /usr/lib/kelvaron-panel/, are:
    the pick by its exit code (0, 1 or 2); it installs and starts nothing.
 .
 Each panel keeps its settings (kelvaron.ini) and shows its logo (logo.png)
-in the folder it is started in.]])
+in the folder it is started in. The systemd unit kelvaron-panel@.service,
+not enabled, starts one at boot as the user kelvaron-panel:
+kelvaron-panel@a starts panel-a in /var/lib/kelvaron-panel/a/.]])
 # The project's own address; .invalid, as it takes no mail.
 set(CPACK_PACKAGE_CONTACT "Door panel developers <door-panel@kelvaron.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(${CMAKE_CURRENT_LIST_DIR}/PanelPackageVersion.cmake)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${PANEL_PACKAGE_REVISION})
-# The copyright file: all rights reserved, no licence granted.
+
+# Beside the changelog, the copyright file (all rights reserved, no licence
+# granted) and the README, which says how a panel PC runs the panels.
+set(PANEL_DOC_DIR share/doc/${CPACK_PACKAGE_NAME})
 configure_file(cmake/package/copyright.in package/copyright @ONLY)
-install(FILES ${PANEL_CHANGELOG} ${CMAKE_CURRENT_BINARY_DIR}/package/copyright DESTINATION share/doc/${CPACK_PACKAGE_NAME})
+configure_file(README.md package/README.md COPYONLY)
+execute_process(COMMAND ${GZIP_EXECUTABLE} -9nf ${CMAKE_CURRENT_BINARY_DIR}/package/README.md)
+install(FILES ${PANEL_CHANGELOG} ${CMAKE_CURRENT_BINARY_DIR}/package/copyright
+              ${CMAKE_CURRENT_BINARY_DIR}/package/README.md.gz
+        DESTINATION ${PANEL_DOC_DIR})
+
+# The unit that starts a panel at boot, for the package's programs, and the
+# user it runs them as, which the package makes.
+set(PANEL_PROGRAM_PATH ${CPACK_PACKAGING_INSTALL_PREFIX}/${PANEL_PROGRAM_DIR})
+set(PANEL_README ${CPACK_PACKAGING_INSTALL_PREFIX}/${PANEL_DOC_DIR}/README.md.gz)
+configure_file(cmake/package/kelvaron-panel@.service.in package/kelvaron-panel@.service @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/kelvaron-panel@.service DESTINATION lib/systemd/system)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/package/postinst
+                                       ${PROJECT_SOURCE_DIR}/cmake/package/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 # What lintian cannot see: the programs are built fortified, but every call
 # to a function with a checked variant has its size settled at compile time.
 install(FILES cmake/package/lintian-overrides DESTINATION share/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
+
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# Depends: from the libraries the programs link (dpkg-shlibdeps), and the
-# font the forms are drawn with: they ask for Arial, which fontconfig answers
-# with Liberation Sans, a font of the same metrics.  Without it another font
-# takes its place and cuts the labels' texts.
+# Depends: from the libraries the programs link (dpkg-shlibdeps); the font
+# the forms are drawn with: they ask for Arial, which fontconfig answers with
+# Liberation Sans, a font of the same metrics (without it another font takes
+# its place and cuts the labels' texts); adduser for the unit's user.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, adduser")
 include(CPack)
