@@ -1,7 +1,7 @@
 # Installing the programs, and their Debian package.
 #
 # One package holds the panel of every door build and the chooser: they share
-# every library, and the chooser is there to pick among the panels on the
+# every library, and the chooser reports a pick among the panels on the
 # machine.  The programs go to <prefix>/lib/kelvaron-panel, a folder of the
 # package's own that keeps their short names off the PATH; the package's
 # prefix is /usr.  Each opens kelvaron.ini and logo.png in the folder it is
