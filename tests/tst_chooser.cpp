@@ -1,4 +1,5 @@
 #include "chooserwindow.h"
+#include "paneldrawing.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -250,6 +251,8 @@ void TestChooser::screenshot()
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(QDir().mkpath(QStringLiteral(SCREENSHOT_DIR)));
+    const QString drawing = PanelDrawing::mismatch(window);
+    QVERIFY2(drawing.isEmpty(), qPrintable(drawing));
 
     // Full screen on the panel's display is 240 x 320; the widgets sit at fixed
     // places, so the top-left corner of any larger screen looks the same.

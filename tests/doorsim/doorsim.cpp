@@ -358,7 +358,8 @@ QString DoorController::commandHelp()
         "  safetystop on|off          the safety stop\n"
         "  nosafety on|off            \"No safety\"\n"
         "  control on|off             the door control on or off\n"
-        "  holdtorun on|off           hold-to-run operation (build A: sensor 1 off)\n"
+        "  holdtorun on|off           hold-to-run operation (b: the hold-to-run screen;\n"
+        "                             a: the same bit shows sensor 1 off)\n"
         "  input <bit> on|off         main I/O bit 0 to 31 at its active level or not\n"
         "                             (b: 4 seaworthy, 5 fire, 9 security system, 19 locked)\n"
         "  info 02=01 1b=01           set information record bytes (index=value, hex)\n"
@@ -481,7 +482,8 @@ QString DoorSim::commandHelp()
             "  frame i 18 00 01           send a controller frame of that type and payload\n"
             "  send 3f 02 69 aa           send raw bytes (hex)\n"
             "  plus                       send a lone '+'\n"
-            "  quit\n");
+            "  quit                       end the simulator (the panel goes on without\n"
+            "                             a controller)\n");
 }
 
 QString DoorSim::command(const QString &line)

@@ -202,11 +202,13 @@ void tst_e2e::initTestCase()
 
     // Xvfb picks a free display itself and tells its number on stdout.
     // -noreset: the server must not reset between cases, when its last
-    // client, the panel, goes.
+    // client, the panel, goes.  Its density is the panel's, as
+    // scripts/run-panel gives it.
     xvfb.start(QStringLiteral("Xvfb"),
                QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                           QStringLiteral("0"), QStringLiteral("240x320x24"), QStringLiteral("-noreset"),
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                           QStringLiteral("0"), QStringLiteral("240x320x24"), QStringLiteral("-dpi"),
+                           QStringLiteral("100"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp")});
     QVERIFY2(xvfb.waitForStarted(), "Xvfb did not start");
     QVERIFY2(QTest::qWaitFor([this] { return xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning; }, 10000),
              "Xvfb did not report its display");

@@ -33,7 +33,7 @@ void tst_install::installedPanelAsksForConfiguration()
     QProcess panel;
     panel.setWorkingDirectory(run.path());
     panel.setStandardErrorFile(run.filePath(QStringLiteral("panel.err")));
-    panel.start(prefix.filePath(QStringLiteral("bin/panel-a")), QStringList());
+    panel.start(prefix.filePath(QStringLiteral(PROGRAM_DIR "/panel-a")), QStringList());
     const auto stop = qScopeGuard([&] { panel.terminate(); panel.waitForFinished(5000); });
 
     // The panel writes the payload of each record it takes as a line of hex,

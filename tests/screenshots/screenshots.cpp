@@ -9,6 +9,7 @@
 #include "adjust.h"
 #include "fakepanelutilities.h"
 #include "mainwindow.h"
+#include "paneldrawing.h"
 #include "panelharness.h"
 #include "password.h"
 #include "textedit.h"
@@ -70,6 +71,11 @@ int main(int argc, char *argv[])
     PanelHarness panel;
     MainWindow &window = panel.window();
     toPanelSize(window);
+    const QString drawing = PanelDrawing::mismatch(window);
+    if (!drawing.isEmpty()) {
+        err << drawing << "\n";
+        return 1;
+    }
     // Reproducible pictures: the blinking header stays in its form colours.
     panel.blinkTimer().stop();
 

@@ -2,6 +2,7 @@
 
 #include "baseframe.h"
 #include "mainwindow.h"
+#include "paneldrawing.h"
 #include "worker.h"
 
 #include <QDir>
@@ -54,6 +55,9 @@ PanelHarness::PanelHarness(const QByteArray &settings)
     mainWindow->show();
     if (!QTest::qWaitForWindowExposed(mainWindow.get()))
         qWarning("the main window was not shown");
+    const QString drawing = PanelDrawing::mismatch(*mainWindow);
+    if (!drawing.isEmpty())
+        fail(drawing);
 }
 
 PanelHarness::~PanelHarness()
