@@ -288,7 +288,7 @@ void BaseFrame::refreshStatusLine()
 {
     if (!lblStatus)
         return;
-    const bool referenceFlag = doorControl->infoBit(2, 0);
+    const bool referenceFlag = doorControl->infoBit(InfoBit::Reference);
     if (!referenceFlag) {
         const QString error = doorControl->errorText();
         if (!error.isEmpty()) {

@@ -12,5 +12,5 @@ void BaseFrame::refreshAlarmLabels()
     if (lblFire)
         lblFire->hide();
     if (lblPirate)
-        lblPirate->setVisible(doorControl->isIoActive(5));
+        lblPirate->setVisible(doorControl->isIoActive(MainIo::Pirate));
 }

@@ -26,9 +26,9 @@ quint16 word16(const QByteArray &bytes, int at)
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
-bool bitOf(const QByteArray &bytes, int byte, int bit)
+bool bitOf(const QByteArray &bytes, RecordBit flag)
 {
-    return (static_cast<quint8>(bytes.at(byte)) >> bit) & 1;
+    return (static_cast<quint8>(bytes.at(flag.byte)) >> flag.bit) & 1;
 }
 
 // `raw` laid over `image`: bytes that `raw` lacks keep the image's values,
@@ -123,9 +123,14 @@ bool DoorControl::isGroupIoActive(int group, int bit) const
     return bitIsActive(word32(info, layout.word), bit, levels);
 }
 
-bool DoorControl::infoBit(int byte, int bit) const
+bool DoorControl::infoBit(RecordBit flag) const
 {
-    return bitOf(info, byte, bit);
+    return bitOf(info, flag);
+}
+
+bool DoorControl::configBit(RecordBit option) const
+{
+    return bitOf(config, option);
 }
 
 quint8 DoorControl::infoByte(int byte) const
@@ -144,37 +149,37 @@ QString DoorControl::versionText() const
 
 QString DoorControl::errorText() const
 {
-    if (infoBit(2, 5))
+    if (infoBit(InfoBit::SystemFailure))
         return QStringLiteral("System failure");
-    if (infoBit(2, 4) || infoBit(3, 7))
+    if (infoBit(InfoBit::FaultOnOperation) || infoBit(InfoBit::MotionFault))
         return QStringLiteral("Fault on operation");
-    if (infoBit(2, 6))
+    if (infoBit(InfoBit::FaultOnReboot))
         return QStringLiteral("Fault on reboot");
-    if (infoBit(2, 7))
+    if (infoBit(InfoBit::EmergencyHalt))
         return QStringLiteral("Emergency halt");
-    if (infoBit(2, 1) || isGroupIoActive(1, 0))
+    if (infoBit(InfoBit::ControlOff) || isGroupIoActive(GroupIo::AllOff))
         return QStringLiteral("Control off");
     return {};
 }
 
 QString DoorControl::warningText() const
 {
-    if (infoBit(2, 3))
+    if (infoBit(InfoBit::SensorError))
         return QStringLiteral("Sensor / switch error");
-    if (infoBit(26, 4))
+    if (infoBit(InfoBit::ServiceNeeded))
         return QStringLiteral("Service needed");
     return {};
 }
 
 QString DoorControl::motionText() const
 {
-    if (infoBit(2, 2))
+    if (infoBit(InfoBit::NoSafety))
         return QStringLiteral("No safety");
-    if (infoBit(3, 1) && infoBit(3, 2))
+    if (infoBit(InfoBit::Opening) && infoBit(InfoBit::Closing))
         return QStringLiteral("Preparing slide");
-    if (infoBit(3, 1))
+    if (infoBit(InfoBit::Opening))
         return QStringLiteral("Opening");
-    if (infoBit(3, 2))
+    if (infoBit(InfoBit::Closing))
         return QStringLiteral("Closing");
     return {};
 }
@@ -196,22 +201,21 @@ QList<LogEvent> DoorControl::takeEvents()
 
 void DoorControl::raiseEvents(const QByteArray &old, const QByteArray &next)
 {
-    const auto changed = [&](int byte, int bit) { return bitOf(old, byte, bit) != bitOf(next, byte, bit); };
-    const auto rose = [&](int byte, int bit) { return !bitOf(old, byte, bit) && bitOf(next, byte, bit); };
-    const auto okOrError = [&](int byte, int bit) {
-        return bitOf(next, byte, bit) ? QStringLiteral("ok") : QStringLiteral("error");
+    const auto changed = [&](RecordBit flag) { return bitOf(old, flag) != bitOf(next, flag); };
+    const auto rose = [&](RecordBit flag) { return !bitOf(old, flag) && bitOf(next, flag); };
+    const auto okOrError = [&](RecordBit flag) {
+        return bitOf(next, flag) ? QStringLiteral("ok") : QStringLiteral("error");
     };
 
-    if (changed(26, 4))
+    if (changed(InfoBit::ServiceNeeded))
         addEvent(QStringLiteral("service interval %1")
-                     .arg(bitOf(next, 26, 4) ? QStringLiteral("reached") : QStringLiteral("reset")));
-    if (rose(2, 5))
+                     .arg(bitOf(next, InfoBit::ServiceNeeded) ? QStringLiteral("reached") : QStringLiteral("reset")));
+    if (rose(InfoBit::SystemFailure))
         addEvent(QStringLiteral("battery error"));
-    if (changed(7, 3))
-        addEvent(QStringLiteral("230V %1").arg(okOrError(7, 3)));
-    if (changed(7, 4))
-        addEvent(QStringLiteral("230V HP %1").arg(okOrError(7, 4)));
-    // Safety stop: bit 13 of the 16-bit word in bytes 4 and 5, that is bit 5 of byte 5.
-    if (rose(5, 5))
+    if (changed(InfoBit::Supply230V))
+        addEvent(QStringLiteral("230V %1").arg(okOrError(InfoBit::Supply230V)));
+    if (changed(InfoBit::Supply230VHP))
+        addEvent(QStringLiteral("230V HP %1").arg(okOrError(InfoBit::Supply230VHP)));
+    if (rose(InfoBit::SafetyStop))
         addEvent(QStringLiteral("safety stop"));
 }

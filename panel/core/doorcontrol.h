@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "recordbits.h"
+
 // One entry of the event log: when it happened and what.
 struct LogEvent
 {
@@ -48,9 +50,12 @@ public:
     // until a configuration block is held.
     bool isIoActive(int bit) const;
     bool isGroupIoActive(int group, int bit) const;
+    bool isGroupIoActive(GroupIoBit io) const { return isGroupIoActive(io.group, io.bit); }
 
-    // A bit of the information record, as the controller sent it.
-    bool infoBit(int byte, int bit) const;
+    // A flag of the information record, as the controller sent it.
+    bool infoBit(RecordBit flag) const;
+    // An option of the configuration block held.
+    bool configBit(RecordBit option) const;
     quint8 infoByte(int byte) const;
 
     QString versionText() const;

@@ -1,6 +1,7 @@
 #include "doorsim.h"
 
 #include "iolayout.h"
+#include "recordbits.h"
 
 #include <QTime>
 #include <QtEndian>
@@ -14,16 +15,16 @@ constexpr char ControllerStart = '?';
 constexpr int InfoSize = 28;
 constexpr int ConfigSize = 100;
 constexpr int GroupZeroWord = IoLayout::group(0).word;
-constexpr int GroupOneWord = IoLayout::group(1).word;
-constexpr int ReferenceDone = 0x05; // byte 26: no reference step in any build
-constexpr int ClosedInput = 0;
-constexpr int SealedInput = 4;
+constexpr int ReferenceDone = 0x05; // the reference step: none in any build
+// The sealing request as the simulator sends it: group 1's levels are 1.
+constexpr RecordBit SealingRequest{IoLayout::group(GroupIo::SealingRequest.group).word + GroupIo::SealingRequest.bit / 8,
+                                   GroupIo::SealingRequest.bit % 8};
 
 const DoorBuild builds[] = {
     // letter, type, mode masks (mode 1 first), hold-open modes, reference steps,
     // sensor commands, open command, sealing command, lock output
     {'a', 0x18, {0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x01}, 0x08 | 0x10, {0, 1, 2, 3, 4}, true, false, false, -1},
-    {'b', 0x24, {0x08, 0x10, 0x20, 0x40}, 0x10, {0, 1, 2}, false, true, true, 19},
+    {'b', 0x24, {0x08, 0x10, 0x20, 0x40}, 0x10, {0, 1, 2}, false, true, true, MainIo::Locked},
     {'c', 0x11, {0x02, 0x04, 0x08, 0x10, 0x20, 0x40}, 0x08 | 0x10, {1, 2, 3}, false, true, false, -1},
 };
 
@@ -94,19 +95,19 @@ bool parseSwitch(const QString &word, bool *on)
 
 struct NamedBit {
     const char *name;
-    int byte;
-    int bit;
+    RecordBit flag;
 };
 
-// Faults and warnings the console raises: information record byte and bit.
+// Faults and warnings the console raises, and the supplies it switches.
 const NamedBit faults[] = {
-    {"system", 2, 5}, {"operation", 2, 4}, {"reboot", 2, 6}, {"halt", 2, 7},
+    {"system", InfoBit::SystemFailure}, {"operation", InfoBit::FaultOnOperation},
+    {"reboot", InfoBit::FaultOnReboot}, {"halt", InfoBit::EmergencyHalt},
 };
 const NamedBit warnings[] = {
-    {"sensor", 2, 3}, {"service", 26, 4},
+    {"sensor", InfoBit::SensorError}, {"service", InfoBit::ServiceNeeded},
 };
 const NamedBit supplies[] = {
-    {"230v", 7, 3}, {"hp", 7, 4},
+    {"230v", InfoBit::Supply230V}, {"hp", InfoBit::Supply230VHP},
 };
 
 template <size_t N>
@@ -140,9 +141,9 @@ DoorController::DoorController(const DoorBuild &build, bool answerConfig)
     , configBlock(defaultConfig())
 {
     infoRecord[0] = static_cast<char>(build.type);
-    infoRecord[26] = ReferenceDone;
-    setBit(7, 3, true); // supply "230V" good
-    setBit(7, 4, true); // supply "230V HP" good
+    infoRecord[InfoBit::ReferenceStepByte] = ReferenceDone;
+    setBit(InfoBit::Supply230V, true);
+    setBit(InfoBit::Supply230VHP, true);
     setCounters(1200, 200);
     enter(Motion::Closed);
 }
@@ -189,23 +190,23 @@ void DoorController::runCommand(char letter)
 {
     switch (letter) {
     case 0x1B: // on / off
-        setBit(2, 1, !bit(2, 1));
+        setBit(InfoBit::ControlOff, !bit(InfoBit::ControlOff));
         break;
     case 'D': // deadman: hold-to-run operation on / off
-        setBit(27, 0, !bit(27, 0));
+        setBit(InfoBit::HoldToRun, !bit(InfoBit::HoldToRun));
         break;
     case 'R':
         if (referenceStep < 0 && mayMove()) {
             referenceStep = 0;
             beatsLeft = ReferenceStepBeats;
-            setBit(2, 0, true);
-            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | build.referenceSteps.first());
+            setBit(InfoBit::Reference, true);
+            setReferenceStep(build.referenceSteps.first());
         }
         break;
     case 'S': // service done: the service count starts again
         setCounters(qFromLittleEndian<qint32>(counterRecord.constData()),
                     qFromLittleEndian<qint32>(counterRecord.constData()));
-        setBit(26, 4, false);
+        setBit(InfoBit::ServiceNeeded, false);
         break;
     case 'O':
         if (build.openCommand)
@@ -213,14 +214,14 @@ void DoorController::runCommand(char letter)
         break;
     case 'L':
         if (build.sealingCommand && door == Motion::Closed) {
-            const bool sealed = !bit(GroupOneWord, 1);
-            setBit(GroupOneWord, 1, sealed);
-            setMainIo(SealedInput, sealed);
+            const bool sealed = !bit(SealingRequest);
+            setBit(SealingRequest, sealed);
+            setMainIo(MainIo::Seaworthy, sealed);
         }
         break;
     case '1': case '2': case '3': case '4': // a sensor on / off
         if (build.sensorCommands)
-            setBit(27, letter - '1', !bit(27, letter - '1'));
+            setBit(InfoBit::sensorOff(letter - '1'), !bit(InfoBit::sensorOff(letter - '1')));
         break;
     default: // 'X' and unknown letters: nothing
         break;
@@ -246,12 +247,12 @@ void DoorController::beat()
         return;
     if (referenceStep >= 0) {
         if (++referenceStep < build.referenceSteps.size()) {
-            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | build.referenceSteps.at(referenceStep));
+            setReferenceStep(build.referenceSteps.at(referenceStep));
             beatsLeft = ReferenceStepBeats;
         } else {
             referenceStep = -1;
-            infoRecord[26] = static_cast<char>((infoRecord.at(26) & 0xF0) | ReferenceDone);
-            setBit(2, 0, false);
+            setReferenceStep(ReferenceDone);
+            setBit(InfoBit::Reference, false);
             enter(Motion::Closed);
         }
         return;
@@ -276,9 +277,10 @@ void DoorController::beat()
 
 bool DoorController::mayMove() const
 {
-    const bool faulted = (static_cast<quint8>(infoRecord.at(2)) & 0xF0) || bit(3, 7);
-    const bool safetyStop = bit(5, 5); // bit 13 of bytes 4 to 5
-    return !bit(2, 1) && !faulted && !safetyStop;
+    bool faulted = bit(InfoBit::MotionFault);
+    for (const NamedBit &fault : faults)
+        faulted = faulted || bit(fault.flag);
+    return !bit(InfoBit::ControlOff) && !faulted && !bit(InfoBit::SafetyStop);
 }
 
 void DoorController::startOpening()
@@ -300,14 +302,14 @@ void DoorController::startClosing()
 void DoorController::enter(Motion motion)
 {
     door = motion;
-    setBit(3, 1, motion == Motion::Opening);
-    setBit(3, 2, motion == Motion::Closing);
-    setMainIo(ClosedInput, motion == Motion::Closed);
+    setBit(InfoBit::Opening, motion == Motion::Opening);
+    setBit(InfoBit::Closing, motion == Motion::Closing);
+    setMainIo(MainIo::DoorClosed, motion == Motion::Closed);
     if (build.lockOutput >= 0)
         setMainIo(build.lockOutput, motion == Motion::Closed);
     if (motion != Motion::Closed && build.sealingCommand) {
-        setBit(GroupOneWord, 1, false);
-        setMainIo(SealedInput, false);
+        setBit(SealingRequest, false);
+        setMainIo(MainIo::Seaworthy, false);
     }
     switch (motion) {
     case Motion::Closed: beatsLeft = 0; break;
@@ -317,16 +319,22 @@ void DoorController::enter(Motion motion)
     }
 }
 
-bool DoorController::bit(int byte, int bit) const
+bool DoorController::bit(RecordBit flag) const
 {
-    return (static_cast<quint8>(infoRecord.at(byte)) >> bit) & 1;
+    return (static_cast<quint8>(infoRecord.at(flag.byte)) >> flag.bit) & 1;
 }
 
-void DoorController::setBit(int byte, int bit, bool on)
+void DoorController::setBit(RecordBit flag, bool on)
 {
-    const quint8 mask = static_cast<quint8>(1u << bit);
-    const quint8 value = static_cast<quint8>(infoRecord.at(byte));
-    infoRecord[byte] = static_cast<char>(on ? value | mask : value & ~mask);
+    const quint8 mask = static_cast<quint8>(1u << flag.bit);
+    const quint8 value = static_cast<quint8>(infoRecord.at(flag.byte));
+    infoRecord[flag.byte] = static_cast<char>(on ? value | mask : value & ~mask);
+}
+
+void DoorController::setReferenceStep(int step)
+{
+    const int byte = InfoBit::ReferenceStepByte;
+    infoRecord[byte] = static_cast<char>((infoRecord.at(byte) & ~InfoBit::ReferenceStepMask) | step);
 }
 
 // A main I/O bit at its active level (from the configuration block) when
@@ -334,7 +342,7 @@ void DoorController::setBit(int byte, int bit, bool on)
 void DoorController::setMainIo(int bit, bool active)
 {
     const bool level = (static_cast<quint8>(configBlock.at(IoLayout::MainLevels + bit / 8)) >> (bit % 8)) & 1;
-    setBit(IoLayout::MainWord + bit / 8, bit % 8, active == level);
+    setBit({IoLayout::MainWord + bit / 8, bit % 8}, active == level);
 }
 
 void DoorController::setCounters(qint32 a, qint32 b)
@@ -409,30 +417,30 @@ QString DoorController::command(const QString &line)
         else if (verb == QLatin1String("warning"))
             named = findBit(warnings, words[0]);
         if (named) {
-            setBit(named->byte, named->bit, on);
+            setBit(named->flag, on);
             return {};
         }
     }
     if (verb == QLatin1String("supply") && words.size() == 2 && (named = findBit(supplies, words[0]))
         && (words[1] == QLatin1String("ok") || words[1] == QLatin1String("error"))) {
-        setBit(named->byte, named->bit, words[1] == QLatin1String("ok"));
+        setBit(named->flag, words[1] == QLatin1String("ok"));
         return {};
     }
     if (words.size() == 1 && switched) {
         if (verb == QLatin1String("safetystop")) {
-            setBit(5, 5, on);
+            setBit(InfoBit::SafetyStop, on);
             return {};
         }
         if (verb == QLatin1String("nosafety")) {
-            setBit(2, 2, on);
+            setBit(InfoBit::NoSafety, on);
             return {};
         }
         if (verb == QLatin1String("control")) {
-            setBit(2, 1, !on);
+            setBit(InfoBit::ControlOff, !on);
             return {};
         }
         if (verb == QLatin1String("holdtorun")) {
-            setBit(27, 0, on);
+            setBit(InfoBit::HoldToRun, on);
             return {};
         }
     }

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QVector>
 
+struct RecordBit;
+
 // What sets the door controller of one door build apart: the type bytes of
 // its information record, its operating modes, the commands it knows and
 // the steps of its reference run.
@@ -72,8 +74,9 @@ public:
     static QByteArray frame(char type, const QByteArray &payload);
 
 private:
-    bool bit(int byte, int bit) const;
-    void setBit(int byte, int bit, bool on);
+    bool bit(RecordBit flag) const;
+    void setBit(RecordBit flag, bool on);
+    void setReferenceStep(int step);
     void setMainIo(int bit, bool active);
     bool mayMove() const;
     void startOpening();

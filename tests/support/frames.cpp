@@ -1,6 +1,7 @@
 #include "frames.h"
 
 #include "iolayout.h"
+#include "recordbits.h"
 
 #include <QMap>
 #include <QtEndian>
@@ -66,7 +67,8 @@ QByteArray info(ByteValues bytes)
 {
     QByteArray record(28, '\0');
     record[0] = 0x18;
-    record[7] = 0x18;
+    for (const RecordBit supply : {InfoBit::Supply230V, InfoBit::Supply230VHP})
+        record[supply.byte] = static_cast<char>(record.at(supply.byte) | (1 << supply.bit));
     return withBytes(record, bytes);
 }
 

@@ -4,13 +4,6 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 
-namespace {
-
-// Bits 0 to 3: the controller has switched sensor 1 to 4 off.
-constexpr int SensorOffByte = 27;
-
-} // namespace
-
 Sensors::Sensors(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::Sensors)
@@ -32,7 +25,7 @@ void Sensors::refreshScreen(BaseFrame::auth_level, bool)
         return;
     QPushButton *const buttons[] = {ui->btnSensor1, ui->btnSensor2, ui->btnSensor3, ui->btnSensor4};
     for (int bit = 0; bit < 4; ++bit)
-        setHighlighted(buttons[bit], !doorControl->infoBit(SensorOffByte, bit));
+        setHighlighted(buttons[bit], !doorControl->infoBit(InfoBit::sensorOff(bit)));
 }
 
 void Sensors::on_btnSensor1_clicked()

@@ -60,7 +60,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     if (OperatingModes::needsFallback(*doorControl))
         emit changeMode(OperatingModes::Fallback);
 
-    ui->btnHoming->setVisible(doorControl->infoBit(2, 0));
+    ui->btnHoming->setVisible(doorControl->infoBit(InfoBit::Reference));
 }
 
 void Standard::on_btnUtilities_clicked()

@@ -25,10 +25,9 @@ void Totmann::refreshScreen(BaseFrame::auth_level, bool)
     if (!doorControl)
         return;
 
-    // Hold-to-run: bit 0 of info byte 27.
-    if (doorControl->infoBit(27, 0)) {
-        setHighlighted(ui->lblOpen, !doorControl->isIoActive(0));
-        setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(19));
+    if (doorControl->infoBit(InfoBit::HoldToRun)) {
+        setHighlighted(ui->lblOpen, !doorControl->isIoActive(MainIo::DoorClosed));
+        setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(MainIo::DeflateSeal));
     } else {
         emit segue(ScreenName::Standard, true);
     }

@@ -58,8 +58,8 @@ void Utilities::refreshScreen(BaseFrame::auth_level level, bool)
     ui->btnReboot->setVisible(admin);
 
     if (doorControl) {
-        const bool controlOff = doorControl->infoBit(2, 1);
-        const bool referenced = doorControl->infoBit(2, 0);
+        const bool controlOff = doorControl->infoBit(InfoBit::ControlOff);
+        const bool referenced = doorControl->infoBit(InfoBit::Reference);
         setHighlighted(ui->btnShutdown, !controlOff);
         setHighlighted(ui->btnReference, referenced);
     }

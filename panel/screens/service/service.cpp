@@ -26,7 +26,7 @@ void Service::refreshScreen(BaseFrame::auth_level level, bool)
     ui->btnIO->setVisible(loggedIn);
     ui->btnStatistics->setVisible(loggedIn);
     if (doorControl)
-        setHighlighted(ui->btnShutdown, !doorControl->infoBit(2, 1));
+        setHighlighted(ui->btnShutdown, !doorControl->infoBit(InfoBit::ControlOff));
 }
 
 void Service::on_btnIO_clicked()

@@ -6,13 +6,6 @@
 
 #include <QAbstractButton>
 
-namespace {
-
-// Bit 0: the controller reports the deadman function on.
-constexpr int DeadmanByte = 27;
-
-} // namespace
-
 Settings::Settings(QWidget *parent)
     : BaseFrame(parent)
     , ui(new Ui::Settings)
@@ -45,7 +38,7 @@ void Settings::refreshScreen(BaseFrame::auth_level level, bool)
         setShown(entry.first, level >= entry.second);
     setShown(ui->btnDeadman, level >= LevelService);
     if (doorControl)
-        setHighlighted(ui->btnDeadman, doorControl->infoBit(DeadmanByte, 0));
+        setHighlighted(ui->btnDeadman, doorControl->infoBit(InfoBit::HoldToRun));
 }
 
 void Settings::on_btnBack_clicked()

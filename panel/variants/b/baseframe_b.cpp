@@ -10,7 +10,7 @@
 void BaseFrame::refreshAlarmLabels()
 {
     if (lblFire)
-        lblFire->setVisible(doorControl->isIoActive(5));
+        lblFire->setVisible(doorControl->isIoActive(MainIo::Fire));
     if (lblPirate)
-        lblPirate->setVisible(doorControl->isIoActive(9));
+        lblPirate->setVisible(doorControl->isIoActive(MainIo::SecuritySystem));
 }

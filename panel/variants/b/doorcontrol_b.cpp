@@ -11,7 +11,7 @@ bool DoorControl::acceptsRecord(const QByteArray &record)
 
 QString DoorControl::statusText() const
 {
-    switch (infoByte(26) & 0x0F) { // reference-run step
+    switch (infoByte(InfoBit::ReferenceStepByte) & InfoBit::ReferenceStepMask) {
     case 0: return QStringLiteral("Ref: Find close");
     case 1: return QStringLiteral("Ref: Full open");
     case 2: return QStringLiteral("Homing");
@@ -20,11 +20,11 @@ QString DoorControl::statusText() const
     const QString motion = motionText();
     if (!motion.isEmpty())
         return motion;
-    if (!isIoActive(0))
+    if (!isIoActive(MainIo::DoorClosed))
         return QStringLiteral("Door open");
-    if (!isIoActive(19)) // not locked
+    if (!isIoActive(MainIo::Locked))
         return QStringLiteral("Door closed");
-    if (isIoActive(4))
+    if (isIoActive(MainIo::Seaworthy))
         return QStringLiteral("Seaworthy");
     return QStringLiteral("Door closed & locked");
 }

@@ -26,14 +26,6 @@ const QString ExternSealingText = QStringLiteral("Extern\nSealing");
 constexpr int NormalMode = 1;
 constexpr int PermanentOpenMode = 2;
 
-// Main I/O bits.
-constexpr int SealedBit = 4;
-constexpr int FireBit = 5;
-constexpr int SecuritySystemBit = 9;
-
-// Configuration byte 34, bit 0: the exit-only mode may be chosen.
-constexpr int OptionsByte = 34;
-
 void setSheet(QWidget *widget, const QString &style)
 {
     BaseFrame::showStyleSheet(widget, style);
@@ -85,16 +77,16 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool)
         return;
 
     // The door runs on hold-to-run: that screen takes over.
-    if (doorControl->infoBit(27, 0)) {
+    if (doorControl->infoBit(InfoBit::HoldToRun)) {
         emit segue(ScreenName::Totmann, true);
         return;
     }
 
-    if (doorControl->infoBit(2, 1))
+    if (doorControl->infoBit(InfoBit::ControlOff))
         showLockedState();
-    else if (doorControl->isIoActive(FireBit))
+    else if (doorControl->isIoActive(MainIo::Fire))
         showFireState();
-    else if (doorControl->isIoActive(SecuritySystemBit))
+    else if (doorControl->isIoActive(MainIo::SecuritySystem))
         showSecurityState();
     else
         showNormalState();
@@ -145,7 +137,7 @@ void Standard::showSecurityState()
     ui->btnOpen->hide();
 
     applySealingRule();
-    const bool externSealing = doorControl->isGroupIoActive(2, 1);
+    const bool externSealing = doorControl->isGroupIoActive(GroupIo::ExternSealing);
     ui->btnSealing->setVisible(externSealing);
     ui->btnSealing->setEnabled(!externSealing);
     setText(ui->btnSealing, externSealing ? ExternSealingText : SealingText);
@@ -159,7 +151,7 @@ void Standard::showNormalState()
     setLook(ui->btnMode1, OperatingModes::isReported(*doorControl, 1) ? Lit : Plain, true);
     mode1Blink = false;
 
-    const bool externSealing = doorControl->isGroupIoActive(2, 1);
+    const bool externSealing = doorControl->isGroupIoActive(GroupIo::ExternSealing);
     if (externSealing) {
         setLook(ui->btnMode2, Struck, false);
         if (OperatingModes::isReported(*doorControl, PermanentOpenMode))
@@ -171,7 +163,7 @@ void Standard::showNormalState()
     setLook(ui->btnMode3, OperatingModes::isReported(*doorControl, 3) ? Lit : Plain, true);
 
     setText(ui->btnMode4, ExitOnlyText);
-    if (static_cast<quint8>(doorControl->config.at(OptionsByte)) & 0x01)
+    if (doorControl->configBit(ConfigBit::ExitOnlyOffered))
         setLook(ui->btnMode4, OperatingModes::isReported(*doorControl, 4) ? ExitOnlyLit : Plain, true);
     else
         setLook(ui->btnMode4, Struck, false);
@@ -200,8 +192,8 @@ void Standard::showNormalState()
 // the request (lit while the controller seals); once they agree it blinks.
 void Standard::applySealingRule()
 {
-    if (doorControl->isGroupIoActive(1, 1) != doorControl->isIoActive(SealedBit)) {
-        setSheet(ui->btnSealing, doorControl->infoBit(27, 1) ? Lit : Plain);
+    if (doorControl->isGroupIoActive(GroupIo::SealingRequest) != doorControl->isIoActive(MainIo::Seaworthy)) {
+        setSheet(ui->btnSealing, doorControl->infoBit(InfoBit::Sealing) ? Lit : Plain);
         sealingBlink = false;
     } else {
         sealingBlink = true;

@@ -12,7 +12,7 @@ bool DoorControl::acceptsRecord(const QByteArray &record)
 
 QString DoorControl::statusText() const
 {
-    switch (infoByte(26) & 0x0F) { // reference-run step
+    switch (infoByte(InfoBit::ReferenceStepByte) & InfoBit::ReferenceStepMask) {
     case 1: return QStringLiteral("Ref: Find close");
     case 2: return QStringLiteral("Ref: Full open");
     case 3: return QStringLiteral("Homing");
@@ -21,7 +21,7 @@ QString DoorControl::statusText() const
     const QString motion = motionText();
     if (!motion.isEmpty())
         return motion;
-    if (isIoActive(0))
+    if (isIoActive(MainIo::DoorClosed))
         return QStringLiteral("Door closed");
     return QStringLiteral("Door open");
 }
