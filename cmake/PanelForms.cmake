@@ -10,6 +10,9 @@
 # target that has forms lists them here and gets its own ui_*.h folder.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Xml)
 add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/uivariant ${CMAKE_BINARY_DIR}/uivariant)
+# Forms and lists stay in Designer's layout: uiformat puts them so, and the
+# test forms_layout checks them with it.
+add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/uiformat ${CMAKE_BINARY_DIR}/uiformat)
 
 function(panel_add_forms target)
     set(out_dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_forms")
