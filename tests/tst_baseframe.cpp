@@ -678,6 +678,7 @@ void TestBaseFrame::sheetShownAsSet_data()
     QTest::newRow("message, bright") << true << "background-color: yellow; font-weight: bold"
                                      << QStringList{message + "color: yellow", message} << true << false;
     QTest::newRow("fire, dark") << false << fire + "white" << QStringList{fire + "red"} << true << false;
+    QTest::newRow("fire, bright") << false << fire + "white" << QStringList{fire + "red", fire + "white"} << true << false;
     QTest::newRow("status, error") << false << silver << QStringList{ErrorStyle} << true << false;
     QTest::newRow("status, after an error") << false << silver << QStringList{ErrorStyle, silver} << true << false;
     QTest::newRow("row lit") << false << "background-color: silver;"
