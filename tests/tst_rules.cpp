@@ -5,6 +5,7 @@
 #include "frames.h"
 #include "iolayout.h"
 #include "iopage.h"
+#include "looks.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
 #include "operatingmode.h"
@@ -71,7 +72,7 @@ QByteArray ioLevels(int group, int level)
 
 bool lime(QWidget *w)
 {
-    return BaseFrame::shownStyleSheet(w).contains(QLatin1String("background-color: lime"));
+    return Looks::shown(w).contains(Looks::Lit);
 }
 
 // A widget of the showing screen that the form may lack.
@@ -254,9 +255,9 @@ void TestRules::alarmLabels()
         QCOMPARE(fire->isVisible(), row.fireShown);
         QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), row.pirateShown);
         panel.window().blinkEvent();
-        const QString first = BaseFrame::shownStyleSheet(fire);
+        const QString first = Looks::shown(fire);
         panel.window().blinkEvent();
-        QCOMPARE(BaseFrame::shownStyleSheet(fire) != first, row.fireBlinks);
+        QCOMPARE(Looks::shown(fire) != first, row.fireBlinks);
     }
 }
 
@@ -345,17 +346,17 @@ void TestRules::openHeldToOpen()
 
     QAbstractButton *open = panel.button("btnOpen");
     QVERIFY(open->isVisible());
-    const QString plain = BaseFrame::shownStyleSheet(open);
+    const QString plain = Looks::shown(open);
     QTest::mousePress(open, Qt::LeftButton);
-    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
+    QVERIFY(Looks::shown(open).contains(Looks::Lit));
     QCOMPARE(hexOf(panel.poll()), hexOf(Frames::hex("21 03 63 4F D6")));
     // Records go on while the finger holds: still lit, nothing sent again.
     panel.send('i', ownInfo({{10, rows().oneModeReported}}));
-    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
+    QVERIFY(Looks::shown(open).contains(Looks::Lit));
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 
     QTest::mouseRelease(open, Qt::LeftButton);
-    QCOMPARE(BaseFrame::shownStyleSheet(open), plain);
+    QCOMPARE(Looks::shown(open), plain);
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 }
 
@@ -620,9 +621,9 @@ void TestRules::settingsMenu()
             QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(QStringLiteral("%1 %2").arg(level).arg(name)));
 
         panel.send('i', ownInfo({{27, 0x01}}));
-        QVERIFY(BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
+        QVERIFY(Looks::shown(panel.button("btnDeadman")).contains(Looks::Lit));
         panel.send('i', ownInfo());
-        QVERIFY(!BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
+        QVERIFY(!Looks::shown(panel.button("btnDeadman")).contains(Looks::Lit));
         panel.written();
         if (shown.contains("btnDeadman")) {
             panel.click("btnDeadman");
@@ -743,7 +744,7 @@ QWidget *stockTwin(QWidget *original)
         twin->setFont(original->font());
     if (auto *button = qobject_cast<QAbstractButton *>(original))
         static_cast<QAbstractButton *>(twin)->setDown(button->isDown());
-    twin->setStyleSheet(BaseFrame::shownStyleSheet(original));
+    twin->setStyleSheet(Looks::shown(original));
     twin->stackUnder(original);
     return twin;
 }
@@ -872,7 +873,7 @@ void TestRules::looksAsStockWidgets()
     for (QWidget *original : qAsConst(originals)) {
         const QRect place(original->mapTo(&window, QPoint()), original->size());
         if (shown.copy(place) != stock.copy(place))
-            unlike << original->objectName() + QStringLiteral(" (") + BaseFrame::shownStyleSheet(original) + ')';
+            unlike << original->objectName() + QStringLiteral(" (") + Looks::shown(original) + ')';
     }
     QVERIFY2(unlike.isEmpty(), qPrintable(unlike.join(QStringLiteral(", "))));
 }
