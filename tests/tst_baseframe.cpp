@@ -4,6 +4,7 @@
 #include "baseframe.h"
 #include "doorcontrol.h"
 #include "frames.h"
+#include "looks.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -20,12 +21,9 @@
 
 namespace {
 
-const QString ErrorStyle = QStringLiteral("background-color: red; font-weight: bold; color: white; font-size:10pt");
-const QString WarningStyle = QStringLiteral("background-color: yellow; font-size:10pt");
-const QString StatusStyle = QStringLiteral("background-color: silver; font-size:10pt");
-
+// The header's sheets as the forms give them.
 const QString MessageStyle = QStringLiteral("background-color: yellow; font-weight: bold");
-const QString FireStyle = QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: white");
+const QString FireStyle = Looks::FireTextShown;
 
 // A screen with every header widget, registered as a screen registers them.
 class HeaderFrame : public BaseFrame
@@ -51,7 +49,6 @@ public:
 
     using BaseFrame::hideDisabledChildren;
     using BaseFrame::setHighlighted;
-    using BaseFrame::setStyleFlag;
 
     bool shows(QWidget *widget) const { return widget->isVisibleTo(this); }
 
@@ -153,7 +150,7 @@ private slots:
     void highlighted();
     void sheetShownAsSet_data();
     void sheetShownAsSet();
-    void styleFlagRemovesEveryCopy();
+    void highlightOutlastsTheLook();
     void hideDisabledChildren();
 
     void messageButtonClicked_data();
@@ -304,18 +301,18 @@ void TestBaseFrame::statusLine_data()
         return bytes;
     };
 
-    QTest::newRow("start values") << QByteArray() << "Ref: Find close" << StatusStyle;
-    QTest::newRow("door open") << record({}) << "Door open" << StatusStyle;
-    QTest::newRow("error") << record({{2, 0x20}}) << "System failure" << ErrorStyle;
-    QTest::newRow("control off") << record({{2, 0x02}}) << "Control off" << ErrorStyle;
-    QTest::newRow("error before warning") << record({{2, 0x28}}) << "System failure" << ErrorStyle;
-    QTest::newRow("warning") << record({{2, 0x08}}) << "Sensor / switch error" << WarningStyle;
-    QTest::newRow("service warning") << record({{26, 0x15}}) << "Service needed" << WarningStyle;
-    QTest::newRow("motion") << record({{3, 0x02}}) << "Opening" << StatusStyle;
-    QTest::newRow("reference flag and an error") << record({{2, 0x21}}) << "Door open" << StatusStyle;
-    QTest::newRow("reference flag and a warning") << record({{2, 0x09}, {26, 0x15}}) << "Door open" << StatusStyle;
-    QTest::newRow("reference flag, no safety") << record({{2, 0x25}}) << "No safety" << StatusStyle;
-    QTest::newRow("reference flag, reference step") << Frames::info({{2, 0x23}, {26, 0x02}}) << "Ref: Half open" << StatusStyle;
+    QTest::newRow("start values") << QByteArray() << "Ref: Find close" << Looks::Status;
+    QTest::newRow("door open") << record({}) << "Door open" << Looks::Status;
+    QTest::newRow("error") << record({{2, 0x20}}) << "System failure" << Looks::Error;
+    QTest::newRow("control off") << record({{2, 0x02}}) << "Control off" << Looks::Error;
+    QTest::newRow("error before warning") << record({{2, 0x28}}) << "System failure" << Looks::Error;
+    QTest::newRow("warning") << record({{2, 0x08}}) << "Sensor / switch error" << Looks::Warning;
+    QTest::newRow("service warning") << record({{26, 0x15}}) << "Service needed" << Looks::Warning;
+    QTest::newRow("motion") << record({{3, 0x02}}) << "Opening" << Looks::Status;
+    QTest::newRow("reference flag and an error") << record({{2, 0x21}}) << "Door open" << Looks::Status;
+    QTest::newRow("reference flag and a warning") << record({{2, 0x09}, {26, 0x15}}) << "Door open" << Looks::Status;
+    QTest::newRow("reference flag, no safety") << record({{2, 0x25}}) << "No safety" << Looks::Status;
+    QTest::newRow("reference flag, reference step") << Frames::info({{2, 0x23}, {26, 0x02}}) << "Ref: Half open" << Looks::Status;
 }
 
 void TestBaseFrame::statusLine()
@@ -330,7 +327,7 @@ void TestBaseFrame::statusLine()
     HeaderFrame frame(&door);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), text);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), style);
+    QCOMPARE(Looks::shown(frame.lblStatus), style);
 }
 
 // The label is rewritten only when its text changes: a style set by hand
@@ -343,33 +340,33 @@ void TestBaseFrame::statusTextUnchanged()
 
     door.setInfo(Frames::info({{2, 0x20}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), ErrorStyle);
+    QCOMPARE(Looks::shown(frame.lblStatus), Looks::Error);
 
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("System failure"));
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
+    QCOMPARE(Looks::shown(frame.lblStatus), marker);
 
     // Another record with the same text.
     door.setInfo(Frames::info({{2, 0x30}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelService, false);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
+    QCOMPARE(Looks::shown(frame.lblStatus), marker);
 
     // The error clears: the next text and its colours at once.
     door.setInfo(Frames::info({{2, 0x08}, {26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Sensor / switch error"));
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), WarningStyle);
+    QCOMPARE(Looks::shown(frame.lblStatus), Looks::Warning);
 
     door.setInfo(Frames::info({{26, 0x05}}));
     frame.refresh(BaseFrame::LevelStandard, false);
     QCOMPARE(frame.lblStatus->text(), QString("Door open"));
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), StatusStyle);
+    QCOMPARE(Looks::shown(frame.lblStatus), Looks::Status);
 
     // A label that already holds the text keeps whatever style it has.
     frame.lblStatus->setStyleSheet(marker);
     frame.refresh(BaseFrame::LevelStandard, true);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblStatus), marker);
+    QCOMPARE(Looks::shown(frame.lblStatus), marker);
 }
 
 void TestBaseFrame::statusLineOnlyWhereRegistered()
@@ -382,7 +379,7 @@ void TestBaseFrame::statusLineOnlyWhereRegistered()
     label->setObjectName(QStringLiteral("lblStatus"));
     frame.refresh(BaseFrame::LevelEngineer, true);
     QCOMPARE(label->text(), QString("lblStatus"));
-    QCOMPARE(BaseFrame::shownStyleSheet(label), QString());
+    QCOMPARE(Looks::shown(label), QString());
 }
 
 // The screen's own refresh runs last, with the level and entry flag given.
@@ -408,9 +405,6 @@ void TestBaseFrame::screenRefreshComesLast()
 
 void TestBaseFrame::blink()
 {
-    const QString textHidden = QStringLiteral("background-color: yellow; font-weight: bold; color: yellow");
-    const QString textShown = QStringLiteral("background-color: yellow; font-weight: bold; ");
-
     DoorControl door;
     door.addEvent(QStringLiteral("safety stop"));
     HeaderFrame frame(&door);
@@ -418,11 +412,11 @@ void TestBaseFrame::blink()
     QVERIFY(frame.shows(frame.btnMessage));
 
     frame.blink(false);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
+    QCOMPARE(Looks::shown(frame.btnMessage), Looks::MessageTextGone);
     frame.blink(true);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textShown);
+    QCOMPARE(Looks::shown(frame.btnMessage), Looks::MessageTextShown);
     frame.blink(false);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
+    QCOMPARE(Looks::shown(frame.btnMessage), Looks::MessageTextGone);
     QCOMPARE(frame.blinks, (QList<bool>{false, true, false}));
 
     // Seen: hidden at the next refresh, and no longer blinked.
@@ -430,7 +424,7 @@ void TestBaseFrame::blink()
     frame.refresh(BaseFrame::LevelStandard, false);
     QVERIFY(!frame.shows(frame.btnMessage));
     frame.blink(true);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), textHidden);
+    QCOMPARE(Looks::shown(frame.btnMessage), Looks::MessageTextGone);
     QCOMPARE(frame.blinks.size(), 4);
 }
 
@@ -442,20 +436,18 @@ void TestBaseFrame::blinkHiddenWidgets()
     // Before any refresh the fire label shows, so it blinks.
     frame.btnMessage->hide();
     frame.blink(false);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
-             QString("background-color: red; font-size: 10pt; font-weight: bold; color: red"));
+    QCOMPARE(Looks::shown(frame.lblFire), Looks::FireTextGone);
     frame.blink(true);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire),
-             QString("background-color: red; font-size: 10pt; font-weight: bold; color: white"));
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
+    QCOMPARE(Looks::shown(frame.lblFire), Looks::FireTextShown);
+    QCOMPARE(Looks::shown(frame.btnMessage), MessageStyle);
 
     // A refresh hides it in build A; then it keeps its style.
     frame.lblFire->setStyleSheet(FireStyle);
     frame.refresh(BaseFrame::LevelStandard, false);
     frame.blink(false);
     frame.blink(true);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.lblFire), FireStyle);
-    QCOMPARE(BaseFrame::shownStyleSheet(frame.btnMessage), MessageStyle);
+    QCOMPARE(Looks::shown(frame.lblFire), FireStyle);
+    QCOMPARE(Looks::shown(frame.btnMessage), MessageStyle);
     QCOMPARE(frame.blinks.size(), 4);
 
     // A screen that registered nothing still gets its own blink step.
@@ -611,7 +603,7 @@ void TestBaseFrame::startScreenHeaderNeverShows()
             QVERIFY2(child, widget);
             QVERIFY2(!child->isVisibleTo(screen), widget);
         }
-        QCOMPARE(BaseFrame::shownStyleSheet(panel.widget<QWidget>("btnMessage")), QString("background-color: yellow; font-weight: bold"));
+        QCOMPARE(Looks::shown(panel.widget<QWidget>("btnMessage")), MessageStyle);
         QVERIFY(panel.widget<QWidget>("pushButton")->isVisibleTo(screen));
     }
 }
@@ -626,8 +618,9 @@ void TestBaseFrame::highlighted_data()
 
     QTest::newRow("empty") << "" << "; background-color: lime" << "";
     QTest::newRow("a style") << "color: black" << "color: black; background-color: lime" << "color: black";
-    QTest::newRow("already on") << "color: black; background-color: lime" << "color: black; background-color: lime"
-                                << "color: black";
+    QTest::newRow("lime already") << "color: black; background-color: lime"
+                                  << "color: black; background-color: lime; background-color: lime"
+                                  << "color: black; background-color: lime";
     QTest::newRow("other case") << "color: black; BACKGROUND-COLOR: LIME"
                                 << "color: black; BACKGROUND-COLOR: LIME; background-color: lime"
                                 << "color: black; BACKGROUND-COLOR: LIME";
@@ -643,11 +636,11 @@ void TestBaseFrame::highlighted()
     button.setStyleSheet(before);
     HeaderFrame::setHighlighted(&button, true);
     HeaderFrame::setHighlighted(&button, true);
-    QCOMPARE(BaseFrame::shownStyleSheet(&button), on);
+    QCOMPARE(Looks::shown(&button), on);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
+    QCOMPARE(Looks::shown(&button), off);
     HeaderFrame::setHighlighted(&button, false);
-    QCOMPARE(BaseFrame::shownStyleSheet(&button), off);
+    QCOMPARE(Looks::shown(&button), off);
 }
 
 void TestBaseFrame::sheetShownAsSet_data()
@@ -659,9 +652,6 @@ void TestBaseFrame::sheetShownAsSet_data()
     QTest::addColumn<bool>("down");
 
     const QString lime = QStringLiteral("background-color: lime;");
-    const QString message = QStringLiteral("background-color: yellow; font-weight: bold; ");
-    const QString fire = QStringLiteral("background-color: red; font-size: 10pt; font-weight: bold; color: ");
-    const QString silver = QStringLiteral("background-color: silver; font-size:10pt");
     const QString lit = QStringLiteral("background-color: lime; color: black;");
     const QString struck = QStringLiteral("background-color: #343434; text-decoration: line-through; color: black;");
     const QString fuchsia = QStringLiteral("background-color: fuchsia; color: %1; font-weight: bold;");
@@ -673,13 +663,14 @@ void TestBaseFrame::sheetShownAsSet_data()
     QTest::newRow("struck, then lit") << true << "" << QStringList{struck, lit} << true << false;
     QTest::newRow("lit, then struck") << true << "" << QStringList{lit, struck} << false << false;
     QTest::newRow("blink, bold") << true << "" << QStringList{fuchsia.arg("white"), fuchsia.arg("fuchsia")} << false << false;
-    QTest::newRow("message, dark") << true << "background-color: yellow; font-weight: bold"
-                                   << QStringList{message + "color: yellow"} << true << false;
-    QTest::newRow("message, bright") << true << "background-color: yellow; font-weight: bold"
-                                     << QStringList{message + "color: yellow", message} << true << false;
-    QTest::newRow("fire, dark") << false << fire + "white" << QStringList{fire + "red"} << true << false;
-    QTest::newRow("status, error") << false << silver << QStringList{ErrorStyle} << true << false;
-    QTest::newRow("status, after an error") << false << silver << QStringList{ErrorStyle, silver} << true << false;
+    QTest::newRow("message, dark") << true << MessageStyle << QStringList{Looks::MessageTextGone} << true << false;
+    QTest::newRow("message, bright") << true << MessageStyle
+                                     << QStringList{Looks::MessageTextGone, Looks::MessageTextShown} << true << false;
+    QTest::newRow("fire, dark") << false << FireStyle << QStringList{Looks::FireTextGone} << true << false;
+    QTest::newRow("fire, bright") << false << FireStyle << QStringList{Looks::FireTextGone, Looks::FireTextShown} << true
+                                  << false;
+    QTest::newRow("status, error") << false << Looks::Status << QStringList{Looks::Error} << true << false;
+    QTest::newRow("status, after an error") << false << Looks::Status << QStringList{Looks::Error, Looks::Status} << true << false;
     QTest::newRow("row lit") << false << "background-color: silver;"
                              << QStringList{"background-color: silver;; background-color: lime"} << true << false;
     QTest::newRow("label lit, no background before") << false << "color: grey" << QStringList{"color: grey; background-color: lime"}
@@ -721,7 +712,7 @@ void TestBaseFrame::sheetShownAsSet()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (const QString &sheet : shown) {
-        BaseFrame::showStyleSheet(widgets[0], sheet);
+        Looks::show(widgets[0], sheet);
         widgets[1]->setStyleSheet(sheet);
         QCoreApplication::processEvents();
     }
@@ -730,7 +721,7 @@ void TestBaseFrame::sheetShownAsSet()
         if (auto *pushButton = qobject_cast<QPushButton *>(widget))
             pushButton->setDown(down);
     }
-    QCOMPARE(BaseFrame::shownStyleSheet(widgets[0]), shown.last());
+    QCOMPARE(Looks::shown(widgets[0]), shown.last());
 
     // Each as the focus widget (a button's focus frame is drawn too).
     QImage pictures[2];
@@ -743,14 +734,22 @@ void TestBaseFrame::sheetShownAsSet()
     QCOMPARE(pictures[0], pictures[1]);
 }
 
-void TestBaseFrame::styleFlagRemovesEveryCopy()
+// Lit is the widget's state, not part of a sheet: a look shown while the
+// widget is lit shows lit, and the light put out leaves that look; a sheet
+// set since is the look the light goes over.
+void TestBaseFrame::highlightOutlastsTheLook()
 {
-    QLabel label;
-    label.setStyleSheet("color: red; font-size: 9pt; font-size: 9pt");
-    HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", false);
-    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red"));
-    HeaderFrame::setStyleFlag(&label, "; font-size: 9pt", true);
-    QCOMPARE(BaseFrame::shownStyleSheet(&label), QString("color: red; font-size: 9pt"));
+    const QString struck = QStringLiteral("text-decoration: line-through");
+    QPushButton button;
+    HeaderFrame::setHighlighted(&button, true);
+    Looks::show(&button, struck);
+    QCOMPARE(Looks::shown(&button), struck + "; background-color: lime");
+    HeaderFrame::setHighlighted(&button, false);
+    QCOMPARE(Looks::shown(&button), struck);
+
+    button.setStyleSheet("color: red");
+    HeaderFrame::setHighlighted(&button, true);
+    QCOMPARE(Looks::shown(&button), QString("color: red; background-color: lime"));
 }
 
 void TestBaseFrame::hideDisabledChildren()

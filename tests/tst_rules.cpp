@@ -5,6 +5,7 @@
 #include "frames.h"
 #include "iolayout.h"
 #include "iopage.h"
+#include "looks.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
 #include "operatingmode.h"
@@ -13,6 +14,8 @@
 #include "worker.h"
 
 #include <QLabel>
+#include <QMetaProperty>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -64,7 +67,7 @@ QByteArray ioLevels(int group, int level)
 
 bool lime(QWidget *w)
 {
-    return BaseFrame::shownStyleSheet(w).contains(QLatin1String("background-color: lime"));
+    return Looks::shown(w).contains(Looks::Lit);
 }
 
 // A widget of the showing screen that the form may lack.
@@ -99,6 +102,7 @@ Q_DECLARE_METATYPE(Rows::IoLamp)
 Q_DECLARE_METATYPE(Rows::IoTurns)
 Q_DECLARE_METATYPE(Rows::ParamButtons)
 Q_DECLARE_METATYPE(Rows::ParamEdit)
+Q_DECLARE_METATYPE(Rows::Bytes)
 Q_DECLARE_METATYPE(QVector<Rows::Bytes>)
 
 class TestRules : public QObject
@@ -145,6 +149,8 @@ private slots:
     void layoutSwitches();
     void repaintsLeaveAFullPaint_data();
     void repaintsLeaveAFullPaint();
+    void looksAsStockWidgets_data();
+    void looksAsStockWidgets();
 };
 
 void TestRules::recordAcceptance_data()
@@ -244,9 +250,9 @@ void TestRules::alarmLabels()
         QCOMPARE(fire->isVisible(), row.fireShown);
         QCOMPARE(panel.widget<QLabel>("lblPirate")->isVisible(), row.pirateShown);
         panel.window().blinkEvent();
-        const QString first = BaseFrame::shownStyleSheet(fire);
+        const QString first = Looks::shown(fire);
         panel.window().blinkEvent();
-        QCOMPARE(BaseFrame::shownStyleSheet(fire) != first, row.fireBlinks);
+        QCOMPARE(Looks::shown(fire) != first, row.fireBlinks);
     }
 }
 
@@ -336,17 +342,17 @@ void TestRules::openHeldToOpen()
 
     QAbstractButton *open = panel.button("btnOpen");
     QVERIFY(open->isVisible());
-    const QString plain = BaseFrame::shownStyleSheet(open);
+    const QString plain = Looks::shown(open);
     QTest::mousePress(open, Qt::LeftButton);
-    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
+    QVERIFY(Looks::shown(open).contains(Looks::Lit));
     QCOMPARE(hexOf(panel.poll()), hexOf(Frames::command(CmdOpen)));
     // Records go on while the finger holds: still lit, nothing sent again.
     panel.send('i', ownInfo({{10, rows().oneModeReported}}));
-    QVERIFY(BaseFrame::shownStyleSheet(open).contains("lime"));
+    QVERIFY(Looks::shown(open).contains(Looks::Lit));
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 
     QTest::mouseRelease(open, Qt::LeftButton);
-    QCOMPARE(BaseFrame::shownStyleSheet(open), plain);
+    QCOMPARE(Looks::shown(open), plain);
     QCOMPARE(hexOf(panel.poll()), QByteArray());
 }
 
@@ -611,9 +617,9 @@ void TestRules::settingsMenu()
             QVERIFY2(seen(panel, name) == shown.contains(name), qPrintable(QStringLiteral("%1 %2").arg(level).arg(name)));
 
         panel.send('i', ownInfo({{27, 0x01}}));
-        QVERIFY(BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
+        QVERIFY(Looks::shown(panel.button("btnDeadman")).contains(Looks::Lit));
         panel.send('i', ownInfo());
-        QVERIFY(!BaseFrame::shownStyleSheet(panel.button("btnDeadman")).contains("lime"));
+        QVERIFY(!Looks::shown(panel.button("btnDeadman")).contains(Looks::Lit));
         panel.written();
         if (shown.contains("btnDeadman")) {
             panel.click("btnDeadman");
@@ -709,6 +715,163 @@ void TestRules::repaintsLeaveAFullPaint()
             QCOMPARE(shown, window.grab().toImage().convertToFormat(QImage::Format_RGB32));
         }
     }
+}
+
+namespace {
+
+// A stock widget in `original`'s place and under it: its class, what its
+// form and screen gave it (every property Designer offers, and whether it is
+// held down) and, as its style sheet, the sheet `original` shows.
+QWidget *stockTwin(QWidget *original)
+{
+    QWidget *parent = original->parentWidget();
+    QWidget *twin = qobject_cast<QLabel *>(original) ? static_cast<QWidget *>(new QLabel(parent))
+                                                      : new QPushButton(parent);
+    const QByteArrayList lookOwn = {"objectName", "styleSheet", "palette", "autoFillBackground", "font"};
+    const QMetaObject *meta = twin->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        const QVariant value = property.read(original);
+        if (property.isDesignable() && property.isWritable() && !lookOwn.contains(property.name())
+            && value != property.read(twin))
+            property.write(twin, value);
+    }
+    if (original->testAttribute(Qt::WA_SetFont))
+        twin->setFont(original->font());
+    if (auto *button = qobject_cast<QAbstractButton *>(original))
+        static_cast<QAbstractButton *>(twin)->setDown(button->isDown());
+    twin->setStyleSheet(Looks::shown(original));
+    twin->stackUnder(original);
+    return twin;
+}
+
+} // namespace
+
+void TestRules::looksAsStockWidgets_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<Rows::Bytes>("config");          // set in the configuration block
+    QTest::addColumn<QVector<Rows::Bytes>>("frames"); // records sent in turn
+    QTest::addColumn<QString>("held");                // a button held down, where the screen has it
+    QTest::addColumn<int>("blinks");                  // blink steps last
+
+    const auto row = [](const QByteArray &name, const char *screen, int level, const Rows::Bytes &config,
+                        const QVector<Rows::Bytes> &frames, const char *held = "", int blinks = 0) {
+        QTest::newRow(name.constData()) << screen << level << config << frames << held << blinks;
+    };
+    quint8 everyLamp = 0;
+    for (const OperatingMode &mode : OperatingMode::all())
+        everyLamp |= static_cast<quint8>(1u << mode.lampBit);
+    const Rows::Bytes exitOnlyAllowed = {{34, 0x01}};
+    const Rows::Bytes locked = {{2, 0x02}};
+    row("status line on silver, a mode lit", "standard", 0, {}, {{}});
+    row("status line seaworthy", "standard", 0, {}, {{{26, 0x03}, {6, 0x11}, {8, 0x08}}});
+    row("status line, error", "standard", 0, {}, {{{2, 0x20}}});
+    row("status line, warning", "standard", 0, {}, {{{2, 0x08}}});
+    row("status line, error then silver", "standard", 0, {}, {{{2, 0x20}}, {}});
+    row("no mode lit", "standard", 0, {}, {{{10, 0x00}}});
+    row("every mode lit", "standard", 0, exitOnlyAllowed, {{{10, everyLamp}}});
+    row("exit only allowed and lit", "standard", 0, exitOnlyAllowed, {{{10, 0x40}}});
+    row("exit only not allowed", "standard", 0, {}, {{{10, 0x40}}});
+    row("locked, struck through", "standard", 0, exitOnlyAllowed, {locked});
+    row("locked, then a mode lit", "standard", 0, {}, {locked, {}});
+    row("Open held", "standard", 0, {}, {{}}, "btnOpen");
+    row("Open held, then locked", "standard", 0, {}, {{}, locked}, "btnOpen");
+    // Blink steps: the first shows the dark phase (text hidden or red), the
+    // second the bright one, the third the dark one again.
+    const char *phases[] = {"dark", "bright", "dark again"};
+    for (int blinks = 1; blinks <= 3; ++blinks) {
+        const QByteArray phase = QByteArray(", ") + phases[blinks - 1];
+        row("message button" + phase, "standard", 0, {}, {{}, {{7, 0x10}}}, "", blinks);
+        row("fire" + phase, "standard", 0, {}, {{{6, 0x21}}}, "", blinks);
+        row("fire and pirate, an event" + phase, "standard", 0, {}, {{}, {{6, 0x21}, {7, 0x12}}}, "", blinks);
+        row("fire on the utilities menu" + phase, "utilities", 1, {}, {{{6, 0x21}}}, "", blinks);
+        row("security system" + phase, "standard", 0, {}, {{{7, 0x02}}}, "", blinks);
+        row("security system, sealing asked" + phase, "standard", 0, {}, {{{7, 0x02}, {14, 0x02}, {18, 0x02}, {27, 0x02}}},
+            "", blinks);
+        row("security system, extern sealing" + phase, "standard", 0, {}, {{{7, 0x02}, {18, 0x02}}}, "", blinks);
+    }
+    row("hold-to-run, lit", "totmann", 0, {}, {{{6, 0x00}, {8, 0x08}}});
+    row("hold-to-run, out again", "totmann", 0, {}, {{{6, 0x00}, {8, 0x08}}, {{6, 0x01}}});
+    row("inputs, half lit", "in0_0", 3, {}, {{{6, 0x55}, {7, 0x02}}});
+    row("inputs, lit and out again", "in0_0", 3, {}, {{{6, 0xFF}, {7, 0xFF}}, {{6, 0x00}, {7, 0x00}}});
+    row("outputs", "out0_0", 3, {}, {{{8, 0x05}}});
+    row("extension inputs", "in0_1", 3, {}, {{{14, 0x33}, {15, 0x0F}}});
+    row("utilities, control on", "utilities", 1, {}, {{{2, 0x01}}});
+    row("utilities, control off", "utilities", 1, {}, {{{2, 0x02}}});
+    row("service, control on", "service", 1, {}, {{}});
+    row("settings, deadman", "settings", 1, {}, {{{27, 0x01}}});
+    row("settings, deadman out again", "settings", 1, {}, {{{27, 0x01}}, {{27, 0x00}}});
+    row("sensors, some on", "sensors", 1, {}, {{{27, 0x05}}});
+    row("sensors, off then on", "sensors", 1, {}, {{{27, 0x0F}}, {{27, 0x00}}});
+    row("layout", "layout", 3, {}, {{}});
+}
+
+// Every widget a screen switches looks, in every state and blink phase, as
+// a stock widget of its class in its place given the sheet it shows: each
+// label and push button of the screen is compared with its stock twin.
+void TestRules::looksAsStockWidgets()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, level);
+    QFETCH(Rows::Bytes, config);
+    QFETCH(QVector<Rows::Bytes>, frames);
+    QFETCH(QString, held);
+    QFETCH(int, blinks);
+
+    // The panel's style, as its program sets it.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    PanelHarness panel;
+    if (!panel.screen(screen))
+        QSKIP("this build has no such screen");
+    QByteArray block = Frames::config();
+    for (const auto &value : config)
+        block[value.first] = static_cast<char>(value.second);
+    panel.send('v', block);
+    const quint8 holdToRun = screen == QLatin1String("totmann") ? 0x01 : 0x00;
+    const auto record = [&](const Rows::Bytes &bytes) {
+        Rows::Bytes all = {{6, 0x01}, {10, rows().oneModeReported}, {26, 0x05}, {27, holdToRun}};
+        return ownInfo(all << bytes);
+    };
+    panel.send('i', record({}));
+    panel.setLevel(level);
+    panel.segue(screen);
+    QCOMPARE(panel.screenName(), screen);
+    for (const Rows::Bytes &bytes : frames)
+        panel.send('i', record(bytes));
+    if (QAbstractButton *button = panel.button(held))
+        QTest::mousePress(button, Qt::LeftButton);
+    MainWindow &window = panel.window();
+    for (int i = 0; i < blinks; ++i)
+        window.blinkEvent();
+    const QImage shown = window.grab().toImage();
+
+    QList<QWidget *> originals;
+    const auto widgets = panel.screen()->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible() && (qobject_cast<QLabel *>(widget) || qobject_cast<QPushButton *>(widget)))
+            originals << widget;
+    }
+    const QWidget *focused = QApplication::focusWidget();
+    QWidget *focusedTwin = nullptr;
+    for (QWidget *original : qAsConst(originals)) {
+        QWidget *twin = stockTwin(original);
+        if (original == focused)
+            focusedTwin = twin;
+        original->hide();
+        twin->show();
+    }
+    if (focusedTwin)
+        focusedTwin->setFocus();
+    const QImage stock = window.grab().toImage();
+    QStringList unlike;
+    for (QWidget *original : qAsConst(originals)) {
+        const QRect place(original->mapTo(&window, QPoint()), original->size());
+        if (shown.copy(place) != stock.copy(place))
+            unlike << original->objectName() + QStringLiteral(" (") + Looks::shown(original) + ')';
+    }
+    QVERIFY2(unlike.isEmpty(), qPrintable(unlike.join(QStringLiteral(", "))));
 }
 
 #include "tst_rules.moc"

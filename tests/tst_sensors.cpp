@@ -1,6 +1,7 @@
 // The sensors screen, driven through the real main window with the test
 // playing the door controller.
 
+#include "looks.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-const QString Lit = QStringLiteral("background-color: lime");
 const QStringList SensorButtons = {"btnSensor1", "btnSensor2", "btnSensor3", "btnSensor4"};
 
 } // namespace
@@ -43,7 +43,7 @@ QString TestSensors::lamps(PanelHarness &panel)
         auto *button = panel.widget<QPushButton>(name);
         if (!button)
             return QStringLiteral("no ") + name;
-        result += BaseFrame::shownStyleSheet(button).contains(Lit) ? '1' : '0';
+        result += Looks::shown(button).contains(Looks::Lit) ? '1' : '0';
     }
     return result;
 }
@@ -120,17 +120,17 @@ void TestSensors::lampGoesOutAndComesBack()
     PanelHarness panel;
     enterWithConfiguration(panel);
     panel.send('i', Frames::info({{27, 0x01}}));
-    const QString unlit = BaseFrame::shownStyleSheet(panel.button("btnSensor1"));
-    QVERIFY(!unlit.contains(Lit));
+    const QString unlit = Looks::shown(panel.button("btnSensor1"));
+    QVERIFY(!unlit.contains(Looks::Lit));
 
     panel.send('i', Frames::info({{27, 0x00}}));
     panel.send('i', Frames::info({{27, 0x00}}));
-    const QString lit = BaseFrame::shownStyleSheet(panel.button("btnSensor1"));
-    QCOMPARE(lit.count(Lit), 1);
+    const QString lit = Looks::shown(panel.button("btnSensor1"));
+    QCOMPARE(lit.count(Looks::Lit), 1);
     QVERIFY(lit.startsWith(unlit));
 
     panel.send('i', Frames::info({{27, 0x01}}));
-    QCOMPARE(BaseFrame::shownStyleSheet(panel.button("btnSensor1")), unlit);
+    QCOMPARE(Looks::shown(panel.button("btnSensor1")), unlit);
 }
 
 void TestSensors::buttonSendsCommandWithNextFrame_data()

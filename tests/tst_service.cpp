@@ -1,6 +1,7 @@
 // The service menu, the statistics screen, the I/O menu and the I/O pages of
 // build A, through the real main window with the test as the controller.
 
+#include "looks.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -15,7 +16,7 @@ const QByteArray Reset = Frames::command(CmdResetService);
 
 bool lime(QWidget *w)
 {
-    return w && BaseFrame::shownStyleSheet(w).contains(QLatin1String("background-color: lime"));
+    return w && Looks::shown(w).contains(Looks::Lit);
 }
 
 QString text(PanelHarness &panel, const char *label)

@@ -1,3 +1,4 @@
+#include "looks.h"
 #include "panelharness.h"
 
 #include "mainwindow.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const QString LampOn = QStringLiteral("background-color: lime;");
+const QString LampOn = Looks::Lit + QLatin1Char(';');
 
 // The mode-switch frame that asks for mode 1.
 const QByteArray ModeOneRequest = Frames::modeSwitch(0x02);
@@ -86,7 +87,7 @@ void TestStandard::modeLampFollowsGroupBit()
         const QString name = QStringLiteral("btnMode%1").arg(mode);
         QAbstractButton *button = panel.button(name);
         QVERIFY2(button, qPrintable(name));
-        QCOMPARE(BaseFrame::shownStyleSheet(button), lit.contains(name) ? LampOn : QString());
+        QCOMPARE(Looks::shown(button), lit.contains(name) ? LampOn : QString());
     }
 }
 
@@ -184,7 +185,7 @@ void TestStandard::noModes2to6HidesButtonsOnEntryOnly()
     // A hidden mode still lights its lamp and counts as the one active mode.
     panel.send('v', Frames::config());
     panel.send('i', infoWithModes(0x04));
-    QCOMPARE(BaseFrame::shownStyleSheet(panel.button("btnMode2")), LampOn);
+    QCOMPARE(Looks::shown(panel.button("btnMode2")), LampOn);
     QCOMPARE(panel.poll(), QByteArray());
 
     // The key is read on entry only.
@@ -276,16 +277,12 @@ void TestStandard::statusLine_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("style");
 
-    const QString error = "background-color: red; font-weight: bold; color: white; font-size:10pt";
-    const QString warning = "background-color: yellow; font-size:10pt";
-    const QString status = "background-color: silver; font-size:10pt";
-
-    QTest::newRow("error") << Frames::info({{2, 0x20}}) << "System failure" << error;
-    QTest::newRow("error before warning") << Frames::info({{2, 0x88}}) << "Emergency halt" << error;
-    QTest::newRow("warning") << Frames::info({{2, 0x08}}) << "Sensor / switch error" << warning;
+    QTest::newRow("error") << Frames::info({{2, 0x20}}) << "System failure" << Looks::Error;
+    QTest::newRow("error before warning") << Frames::info({{2, 0x88}}) << "Emergency halt" << Looks::Error;
+    QTest::newRow("warning") << Frames::info({{2, 0x08}}) << "Sensor / switch error" << Looks::Warning;
     QTest::newRow("reference flag hides the error")
-        << Frames::info({{2, 0x21}}) << "Ref: Find close" << status;
-    QTest::newRow("status") << Frames::info({{2, 0x01}, {26, 0x05}, {3, 0x02}}) << "Opening" << status;
+        << Frames::info({{2, 0x21}}) << "Ref: Find close" << Looks::Status;
+    QTest::newRow("status") << Frames::info({{2, 0x01}, {26, 0x05}, {3, 0x02}}) << "Opening" << Looks::Status;
 }
 
 void TestStandard::statusLine()
@@ -301,7 +298,7 @@ void TestStandard::statusLine()
     auto *label = panel.widget<QLabel>("lblStatus");
     QVERIFY(label);
     QCOMPARE(label->text(), text);
-    QCOMPARE(BaseFrame::shownStyleSheet(label), style);
+    QCOMPARE(Looks::shown(label), style);
 }
 
 QTEST_MAIN(TestStandard)

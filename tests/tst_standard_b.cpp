@@ -3,6 +3,7 @@
 // and the sealing button.
 
 #include "frames.h"
+#include "looks.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -48,7 +49,7 @@ QString looks(PanelHarness &panel, const QStringList &buttons)
 {
     QStringList before;
     for (const QString &name : buttons)
-        before << BaseFrame::shownStyleSheet(panel.button(name));
+        before << Looks::shown(panel.button(name));
     panel.window().blinkEvent();
     panel.window().blinkEvent();
     panel.window().blinkEvent();
@@ -56,7 +57,7 @@ QString looks(PanelHarness &panel, const QStringList &buttons)
     QString result;
     for (int i = 0; i < buttons.size(); ++i) {
         QAbstractButton *button = panel.button(buttons[i]);
-        const QString style = BaseFrame::shownStyleSheet(button);
+        const QString style = Looks::shown(button);
         if (!button->isVisible())
             result += 'H';
         else if (style != before[i])

@@ -1,3 +1,4 @@
+#include "looks.h"
 #include "panelharness.h"
 
 #include "fakepanelclock.h"
@@ -10,7 +11,7 @@
 namespace {
 
 const QString DoorOpenBase = QStringLiteral("color: grey");
-const QString DoorOpenLit = QStringLiteral("color: grey; background-color: lime");
+const QString DoorOpenLit = DoorOpenBase + QStringLiteral("; ") + Looks::Lit;
 
 // Hold-to-run is bit 0 of info byte 27; main input 0 is bit 0 of byte 6.
 QByteArray holdToRun(quint8 mainInputs = 0x00)
@@ -82,21 +83,21 @@ void TestTotmann::doorOpenFollowsMainInput0()
 
     // Without a configuration block no input counts as active.
     panel.send('i', holdToRun(0x01));
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenLit);
 
     panel.send('v', Frames::config());
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenBase);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenBase);
 
     panel.send('i', holdToRun(0x00));
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenLit);
     panel.send('i', holdToRun(0x00));
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenLit);
 
     panel.send('i', holdToRun(0xFE));
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenLit);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenLit);
 
     panel.send('i', holdToRun(0x01));
-    QCOMPARE(BaseFrame::shownStyleSheet(doorOpen), DoorOpenBase);
+    QCOMPARE(Looks::shown(doorOpen), DoorOpenBase);
     QCOMPARE(panel.screenName(), QStringLiteral("totmann"));
 }
 

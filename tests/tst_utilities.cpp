@@ -1,5 +1,6 @@
 #include "fakepanelclock.h"
 #include "fakepanelutilities.h"
+#include "looks.h"
 #include "mainwindow.h"
 #include "panelharness.h"
 
@@ -46,7 +47,7 @@ const char *const NeverShown[] = {"btnVekInfo", "btnMode1", "lblFire"};
 
 bool isLime(QWidget *widget)
 {
-    return BaseFrame::shownStyleSheet(widget).contains(QLatin1String("background-color: lime"));
+    return Looks::shown(widget).contains(Looks::Lit);
 }
 
 } // namespace
@@ -135,12 +136,12 @@ void TestUtilities::highlights()
     panel.send('i', Frames::info({{2, static_cast<quint8>(byte2)}}));
     QCOMPARE(isLime(onOff), onOffLime);
     QCOMPARE(isLime(reference), referenceLime);
-    QCOMPARE(BaseFrame::shownStyleSheet(reference).count(QLatin1String("lime")), referenceLime ? 1 : 0);
+    QCOMPARE(Looks::shown(reference).count(Looks::Lit), referenceLime ? 1 : 0);
 
     // A repeated record changes nothing.
     panel.send('i', Frames::info({{2, static_cast<quint8>(byte2)}}));
-    QCOMPARE(BaseFrame::shownStyleSheet(onOff).count(QLatin1String("lime")), onOffLime ? 1 : 0);
-    QCOMPARE(BaseFrame::shownStyleSheet(reference).count(QLatin1String("lime")), referenceLime ? 1 : 0);
+    QCOMPARE(Looks::shown(onOff).count(Looks::Lit), onOffLime ? 1 : 0);
+    QCOMPARE(Looks::shown(reference).count(Looks::Lit), referenceLime ? 1 : 0);
 }
 
 void TestUtilities::commands_data()

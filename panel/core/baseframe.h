@@ -49,23 +49,6 @@ public:
     // "Admin"); empty below Service.
     static QString levelName(BaseFrame::auth_level level);
 
-    // Shows a style sheet on a widget as setStyleSheet() would, with the
-    // colours the palette carries (a push button's or label's background,
-    // any widget's text colour) set in the widget's palette, as the sheet
-    // sets them, and only the rest of the sheet set as its style sheet.  So
-    // sheets that differ only in those colours are switched without a sheet
-    // parsed anew, and a label with a background fills it as its own, which
-    // spares the widgets behind it a repaint.  The first time a widget shows
-    // a sheet, the whole sheet is set once to learn its palette.  A sheet that
-    // is not a plain list of declarations is set as it is.  A widget shown
-    // sheets this way takes its palette from them only.
-    static void showStyleSheet(QWidget *widget, const QString &styleSheet);
-    // The style sheet a widget shows: the last one shown, or the sheet set since.
-    static QString shownStyleSheet(const QWidget *widget);
-
-    // Marks a widget lime while its state is active (a lamp, a held button).
-    static void setHighlighted(QWidget *widget, bool on);
-
 signals:
     void segue(QString name, bool inplace = false);
     void segueBack();
@@ -94,17 +77,16 @@ protected:
     // leaves at once, and draws and sends nothing.
     void setForLoggedInUsersOnly() { loggedInUsersOnly = true; }
 
-    // Setting a style sheet makes Qt polish the widget anew, a cost on every
-    // frame: a sheet is shown only when it differs (showStyleSheet()).
-    static void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet);
-    static void setStyleFlag(QWidget *widget, const QString &fragment, bool on);
     // Shows a widget when `on`, unless the form built it disabled: then it
     // stays hidden at every level.
     static void setShown(QWidget *widget, bool on);
+    // Lights a widget while its state is active (a lamp, a held button), as
+    // Looks::setHighlighted() does.
+    static void setHighlighted(QWidget *widget, bool on);
 
 private:
     void refreshStatusLine();
-    void showStatus(const QString &text, const QString &styleSheet);
+    void showStatus(const QString &text, const QString &look);
     void refreshLogo();
     // Per door build (baseframe_<build>.cpp): when the fire and pirate
     // labels show.

@@ -3,13 +3,15 @@
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "looks.h"
 #include "operatingmode.h"
 #include "panelsettings.h"
 #include "screennames.h"
 
 namespace {
 
-const QString LampOn = QStringLiteral("background-color: lime;");
+// A mode button's whole sheet while its mode is active.
+const QString LampOn = Looks::Lit + QLatin1Char(';');
 
 } // namespace
 
@@ -55,7 +57,7 @@ void Standard::refreshScreen(BaseFrame::auth_level, bool entered)
     for (const OperatingMode &mode : OperatingMode::all()) {
         const bool active = doorControl->isGroupIoActive(0, mode.lampBit);
         if (QAbstractButton *button = ui->modeButtons->button(mode.id))
-            setStyleSheetIfChanged(button, active ? LampOn : QString());
+            Looks::show(button, active ? LampOn : QString());
     }
     if (OperatingModes::needsFallback(*doorControl))
         emit changeMode(OperatingModes::Fallback);

@@ -4,19 +4,25 @@
 #include "commandcode.h"
 #include "doorcontrol.h"
 #include "holdtoopen.h"
+#include "looks.h"
 #include "operatingmode.h"
 #include "screennames.h"
 
 namespace {
 
+// The screen's looks: a button struck through, the exit-only mode lit, and
+// the blinking buttons, their text in the colour given and at every other
+// step in their background's.  Lit is the lit look with black text, the
+// sealing button's bright phase.
 const QString Struck = QStringLiteral("background-color: #343434; text-decoration: line-through; color: black;");
-const QString Lit = QStringLiteral("background-color: lime; color: black;");
 const QString ExitOnlyLit = QStringLiteral("background-color: yellow;");
 const QString Plain;
 
-const QString SealingBlink = QStringLiteral("background-color: lime; color: %1;");
+const QString SealingBlink = Looks::Lit + QStringLiteral("; color: %1;");
 const QString Mode1Blink = QStringLiteral("background-color: red; color: %1;");
 const QString Mode4Blink = QStringLiteral("background-color: fuchsia; color: %1; font-weight: bold;");
+
+const QString Lit = SealingBlink.arg(QStringLiteral("black"));
 
 const QString ExitOnlyText = QStringLiteral("Pushbutton\nEXIT ONLY");
 const QString SecurityText = QStringLiteral("Exit Only\nSecurity\nSystem");
@@ -26,14 +32,9 @@ const QString ExternSealingText = QStringLiteral("Extern\nSealing");
 constexpr int NormalMode = 1;
 constexpr int PermanentOpenMode = 2;
 
-void setSheet(QWidget *widget, const QString &style)
+void setLook(QAbstractButton *button, const QString &look, bool enabled)
 {
-    BaseFrame::showStyleSheet(widget, style);
-}
-
-void setLook(QAbstractButton *button, const QString &style, bool enabled)
-{
-    setSheet(button, style);
+    Looks::show(button, look);
     button->setEnabled(enabled);
 }
 
@@ -193,7 +194,7 @@ void Standard::showNormalState()
 void Standard::applySealingRule()
 {
     if (doorControl->isGroupIoActive(GroupIo::SealingRequest) != doorControl->isIoActive(MainIo::Seaworthy)) {
-        setSheet(ui->btnSealing, doorControl->infoBit(InfoBit::Sealing) ? Lit : Plain);
+        Looks::show(ui->btnSealing, doorControl->infoBit(InfoBit::Sealing) ? Lit : Plain);
         sealingBlink = false;
     } else {
         sealingBlink = true;
@@ -203,11 +204,11 @@ void Standard::applySealingRule()
 void Standard::blinkScreen(bool state)
 {
     if (sealingBlink)
-        setSheet(ui->btnSealing, SealingBlink.arg(state ? QStringLiteral("black") : QStringLiteral("lime")));
+        Looks::show(ui->btnSealing, SealingBlink.arg(state ? QStringLiteral("black") : Looks::LitColour));
     if (mode1Blink)
-        setSheet(ui->btnMode1, Mode1Blink.arg(state ? QStringLiteral("white") : QStringLiteral("red")));
+        Looks::show(ui->btnMode1, Mode1Blink.arg(state ? QStringLiteral("white") : QStringLiteral("red")));
     if (mode4Blink)
-        setSheet(ui->btnMode4, Mode4Blink.arg(state ? QStringLiteral("white") : QStringLiteral("fuchsia")));
+        Looks::show(ui->btnMode4, Mode4Blink.arg(state ? QStringLiteral("white") : QStringLiteral("fuchsia")));
 }
 
 void Standard::on_btnUtilities_clicked()

@@ -2,14 +2,15 @@
 
 #include "baseframe.h"
 #include "commandcode.h"
+#include "looks.h"
 
 #include <QAbstractButton>
 
 void HoldToOpen::attach(QAbstractButton *button, BaseFrame *screen)
 {
     QObject::connect(button, &QAbstractButton::pressed, screen, [button, screen] {
-        BaseFrame::setHighlighted(button, true);
+        Looks::setHighlighted(button, true);
         emit screen->sendCommand(CmdOpen);
     });
-    QObject::connect(button, &QAbstractButton::released, screen, [button] { BaseFrame::setHighlighted(button, false); });
+    QObject::connect(button, &QAbstractButton::released, screen, [button] { Looks::setHighlighted(button, false); });
 }
