@@ -5,10 +5,10 @@
 #include "doorcontrol.h"
 
 #include <QAbstractListModel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
-#include <QTextLayout>
 
 namespace {
 
@@ -16,9 +16,6 @@ const QString TimePattern = QStringLiteral("--- dd.MM.yyyy hh:mm:ss:");
 
 // Every event takes two rows: its time and its text.
 constexpr int RowsPerEvent = 2;
-
-// Rows kept painted: more than the view shows, few enough to be small.
-constexpr int PaintedRowsKept = 32;
 
 } // namespace
 
@@ -229,9 +226,6 @@ void EventRows::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         itemSize = QSize();
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
-        || event->type() == QEvent::PaletteChange)
-        painted.clear();
     QListView::changeEvent(event);
 }
 
@@ -300,7 +294,7 @@ void EventRows::scrollContentsBy(int dx, int dy)
 
 void EventRows::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
-    // The press's timer (see timerEvent) after the list was scrolled.
+    // A press's late scroll, when the list was scrolled since (see below).
     if (inTimer && scrolledSincePress)
         return;
     const QRect rect = visualRect(index);
@@ -351,6 +345,7 @@ void EventRows::setSelection(const QRect &rect, QItemSelectionModel::SelectionFl
     selectionModel()->select(QItemSelection(index, index), command);
 }
 
+// What the item view repaints when the selection changes.
 QRegion EventRows::visualRegionForSelection(const QItemSelection &selection) const
 {
     QRegion region;
@@ -359,6 +354,9 @@ QRegion EventRows::visualRegionForSelection(const QItemSelection &selection) con
     return region;
 }
 
+// As the list view paints its rows: each in the viewport's width, in the
+// palette's normal colours while the list is enabled, marked when selected
+// and, the current row, when the list has the focus.
 void EventRows::paintEvent(QPaintEvent *event)
 {
     const int height = rowHeight();
@@ -379,91 +377,8 @@ void EventRows::paintEvent(QPaintEvent *event)
         option.state = state;
         option.state.setFlag(QStyle::State_Selected, selectionModel()->isSelected(index));
         option.state.setFlag(QStyle::State_HasFocus, focus && index == current);
-        paintRow(painter, option, index);
+        itemDelegate(index)->paint(&painter, option, index);
     }
-}
-
-// The log's rows hold a text and nothing else.  A row that shows only that,
-// whole, is drawn as the style draws an item's text, with the text laid out
-// once (the style lays it out five times to place and draw it).  False for a
-// row that shows more, which the style draws.
-bool EventRows::paintText(QPainter &painter, const QStyleOptionViewItem &option, const QString &text) const
-{
-    if (option.state & (QStyle::State_Selected | QStyle::State_HasFocus))
-        return false;
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
-    QTextLayout layout(text, option.font);
-    QTextOption textOption;
-    textOption.setWrapMode(QTextOption::ManualWrap);
-    textOption.setTextDirection(option.direction);
-    textOption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    layout.setTextOption(textOption);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) {
-        line.setLineWidth(textRect.width());
-        line.setPosition(QPointF(0, 0));
-    }
-    const bool oneLine = !layout.createLine().isValid();
-    layout.endLayout();
-    if (!line.isValid() || !oneLine || line.naturalTextWidth() > textRect.width())
-        return false;
-    const QSize size = layout.boundingRect().size().toSize();
-    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
-        : (option.state & QStyle::State_Active)                               ? QPalette::Normal
-                                                                              : QPalette::Inactive;
-    painter.save();
-    painter.setClipRect(option.rect);
-    painter.setPen(option.palette.color(group, QPalette::Text));
-    layout.draw(&painter, QPointF(textRect.x(), textRect.y() + (textRect.height() - size.height()) / 2));
-    painter.restore();
-    return true;
-}
-
-// A row is painted on the viewport's plain background, so its pixels can be
-// painted once and drawn again.  Only an event's text row is kept: texts
-// repeat, times hardly ever.  A focus frame's dots lie where the screen puts
-// them, so a row that has one is always painted.
-void EventRows::paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index)
-{
-    QAbstractItemDelegate *delegate = itemDelegate(index);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    const auto paint = [&](QPainter &on, const QStyleOptionViewItem &at) {
-        if (!paintText(on, at, text))
-            delegate->paint(&on, at, index);
-    };
-    const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
-    if (index.row() % RowsPerEvent == 0 || (option.state & QStyle::State_HasFocus)
-        || background.style() != Qt::SolidPattern || !background.isOpaque() || !viewport()->autoFillBackground()) {
-        paint(painter, option);
-        return;
-    }
-    const int state = static_cast<int>(option.state);
-    const qint64 palette = option.palette.cacheKey();
-    for (int i = painted.size() - 1; i >= 0; --i) {
-        const PaintedRow &row = painted.at(i);
-        if (row.size == option.rect.size() && row.state == state && row.palette == palette && row.text == text) {
-            painter.drawPixmap(option.rect.topLeft(), row.pixels);
-            return;
-        }
-    }
-    const qreal ratio = viewport()->devicePixelRatioF();
-    QPixmap pixels(option.rect.size() * ratio);
-    pixels.setDevicePixelRatio(ratio);
-    pixels.fill(background.color());
-    {
-        QPainter rowPainter(&pixels);
-        rowPainter.setFont(painter.font());
-        rowPainter.setPen(painter.pen());
-        QStyleOptionViewItem atOrigin = option;
-        atOrigin.rect.moveTopLeft(QPoint(0, 0));
-        paint(rowPainter, atOrigin);
-    }
-    painter.drawPixmap(option.rect.topLeft(), pixels);
-    if (painted.size() >= PaintedRowsKept)
-        painted.removeFirst();
-    painted.append({text, option.rect.size(), state, palette, pixels});
 }
 
 // The item view scrolls the row a press lands on into view from a timer, a

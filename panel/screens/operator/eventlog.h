@@ -4,8 +4,6 @@
 #include "baseframe.h"
 
 #include <QListView>
-#include <QPixmap>
-#include <QVector>
 
 namespace Ui {
 class Eventlog;
@@ -52,10 +50,7 @@ private:
 // it: one column of rows from top to bottom, scrolled a row a step, both
 // scroll bars off, one row selected at a time, left to right, nothing edited
 // or dragged.  The list view's own layout is never made here, so each of its
-// members that would read that layout is replaced.  The rows differ only in
-// their text: an event's text row is painted once for what it shows, and
-// drawn from those pixels when it shows it again (the log's texts repeat: a
-// supply comes and goes).
+// members that would read that layout is replaced.
 class EventRows : public QListView
 {
     Q_OBJECT
@@ -89,19 +84,6 @@ private:
     // Rows that fit the viewport whole, at least one.
     int rowsInView() const;
     int shownFrom(int start);
-
-    void paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index);
-    bool paintText(QPainter &painter, const QStyleOptionViewItem &option, const QString &text) const;
-
-    struct PaintedRow
-    {
-        QString text;
-        QSize size;
-        int state;
-        qint64 palette;
-        QPixmap pixels;
-    };
-    QVector<PaintedRow> painted; // the latest last
 
     mutable QSize itemSize; // of every row, learnt from the last one
     bool inTimer = false;
