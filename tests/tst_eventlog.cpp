@@ -101,6 +101,8 @@ private slots:
     void keepsNewestRows();
     void showsAsListWidget_data();
     void showsAsListWidget();
+    void tapsAndKeysAsListWidget_data();
+    void tapsAndKeysAsListWidget();
 
 private:
     QListView *openLogAfterEvent(PanelHarness &panel);
@@ -379,6 +381,74 @@ void TestEventlog::showsAsListWidget()
     compare();
     take(more, held);
     compare();
+}
+
+void TestEventlog::tapsAndKeysAsListWidget_data()
+{
+    QTest::addColumn<int>("tapped");    // y of the tap in the list
+    QTest::addColumn<int>("draggedTo"); // y the finger moves to before it lifts; -1: none
+    QTest::addColumn<QVector<int>>("keys");
+
+    QTest::newRow("tap") << 30 << -1 << QVector<int>{};
+    QTest::newRow("tap the last row shown") << 200 << -1 << QVector<int>{};
+    QTest::newRow("drag") << 30 << 120 << QVector<int>{};
+    QTest::newRow("drag out of the list") << 30 << 400 << QVector<int>{};
+    QTest::newRow("End") << 30 << -1 << QVector<int>{Qt::Key_End};
+    QTest::newRow("Page Down twice") << 30 << -1 << QVector<int>{Qt::Key_PageDown, Qt::Key_PageDown};
+    QTest::newRow("End, Page Up, Up") << 30 << -1 << QVector<int>{Qt::Key_End, Qt::Key_PageUp, Qt::Key_Up};
+    QTest::newRow("Down, Home, Left") << 30 << -1 << QVector<int>{Qt::Key_Down, Qt::Key_Home, Qt::Key_Left};
+}
+
+// A finger or a keyboard moves the selection and the list as in the list
+// widget; each list is shown alone, as each takes the focus.
+void TestEventlog::tapsAndKeysAsListWidget()
+{
+    QFETCH(int, tapped);
+    QFETCH(int, draggedTo);
+    QFETCH(QVector<int>, keys);
+
+    struct Seen
+    {
+        int scrolled, current, selected;
+        QImage shown;
+    };
+    const auto use = [&](QListView *list, QWidget &window) {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return Seen{};
+        QWidget *viewport = list->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, tapped));
+        const QPoint lifted(30, draggedTo < 0 ? tapped : draggedTo);
+        QMouseEvent move(QEvent::MouseMove, lifted, Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, lifted);
+        for (int key : keys)
+            QTest::keyClick(list, static_cast<Qt::Key>(key));
+        QCoreApplication::processEvents();
+        return Seen{list->verticalScrollBar()->value(), list->currentIndex().row(),
+                    list->selectionModel()->selectedRows().value(0).row(),
+                    window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32).copy(0, 70, 240, 211)};
+    };
+
+    DoorControl door;
+    door.events = events(40, 0);
+    QWidget logWindow;
+    auto *log = new Eventlog(&logWindow);
+    log->doorControl = &door;
+    log->refresh(BaseFrame::LevelStandard, false);
+    const Seen seen = use(log->findChild<QListView *>(QStringLiteral("listWidget")), logWindow);
+    logWindow.hide();
+
+    QWidget referenceWindow;
+    auto *reference = new ListWidgetLog(&referenceWindow);
+    reference->resize(240, 320);
+    reference->take(events(40, 0));
+    const Seen expected = use(reference->list, referenceWindow);
+
+    QCOMPARE(seen.scrolled, expected.scrolled);
+    QCOMPARE(seen.current, expected.current);
+    QCOMPARE(seen.selected, expected.selected);
+    QCOMPARE(seen.shown, expected.shown);
 }
 
 QTEST_MAIN(TestEventlog)

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QFrame>
+#include <QListView>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QStackedWidget>
@@ -52,7 +53,7 @@ Kind kindOf(const QWidget *widget)
         return Window;
     if (qobject_cast<const QStackedWidget *>(widget))
         return Stack;
-    if (qobject_cast<const QListWidget *>(widget))
+    if (qobject_cast<const QListView *>(widget))
         return List;
     if (qobject_cast<const QPushButton *>(widget))
         return Button;
@@ -63,29 +64,64 @@ Kind kindOf(const QWidget *widget)
     return Plain;
 }
 
+QDataStream &operator<<(QDataStream &out, const Widget &w)
+{
+    out << w.parent << w.kind << w.name << w.geometry << w.styleSheet << w.enabled << w.hidden << w.ownFont;
+    if (w.ownFont)
+        out << w.font;
+    out << w.ownPalette;
+    if (w.ownPalette)
+        out << w.palette;
+    return out << w.frameShape << w.frameShadow << w.lineWidth << w.midLineWidth << w.text << w.alignment << w.wordWrap
+               << w.currentPage;
+}
+
+QDataStream &operator>>(QDataStream &in, Widget &w)
+{
+    in >> w.parent >> w.kind >> w.name >> w.geometry >> w.styleSheet >> w.enabled >> w.hidden >> w.ownFont;
+    if (w.ownFont)
+        in >> w.font;
+    in >> w.ownPalette;
+    if (w.ownPalette)
+        in >> w.palette;
+    return in >> w.frameShape >> w.frameShadow >> w.lineWidth >> w.midLineWidth >> w.text >> w.alignment >> w.wordWrap
+              >> w.currentPage;
+}
+
 void write(QWidget *widget, int parent, int &count, QDataStream &out)
 {
     const int self = count++;
     const Kind kind = kindOf(widget);
-    out << parent << static_cast<int>(kind) << widget->objectName() << widget->geometry() << widget->styleSheet()
-        << widget->isEnabled() << widget->isHidden();
-    const bool ownFont = widget->testAttribute(Qt::WA_SetFont);
-    out << ownFont;
-    if (ownFont)
-        out << widget->font();
-    const bool ownPalette = widget->testAttribute(Qt::WA_SetPalette);
-    out << ownPalette;
-    if (ownPalette)
-        out << widget->palette();
-    if (auto *frame = qobject_cast<QFrame *>(widget))
-        out << static_cast<int>(frame->frameShape()) << static_cast<int>(frame->frameShadow()) << frame->lineWidth()
-            << frame->midLineWidth();
+    Widget described;
+    described.parent = parent;
+    described.kind = kind;
+    described.name = widget->objectName();
+    described.geometry = widget->geometry();
+    described.styleSheet = widget->styleSheet();
+    described.enabled = widget->isEnabled();
+    described.hidden = widget->isHidden();
+    described.ownFont = widget->testAttribute(Qt::WA_SetFont);
+    if (described.ownFont)
+        described.font = widget->font();
+    described.ownPalette = widget->testAttribute(Qt::WA_SetPalette);
+    if (described.ownPalette)
+        described.palette = widget->palette();
+    if (auto *frame = qobject_cast<QFrame *>(widget)) {
+        described.frameShape = frame->frameShape();
+        described.frameShadow = frame->frameShadow();
+        described.lineWidth = frame->lineWidth();
+        described.midLineWidth = frame->midLineWidth();
+    }
     if (auto *button = qobject_cast<QPushButton *>(widget))
-        out << button->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        out << label->text() << static_cast<int>(label->alignment()) << label->wordWrap();
+        described.text = button->text();
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        described.text = label->text();
+        described.alignment = static_cast<int>(label->alignment());
+        described.wordWrap = label->wordWrap();
+    }
     if (auto *stack = qobject_cast<QStackedWidget *>(widget))
-        out << stack->currentIndex();
+        described.currentPage = stack->currentIndex();
+    out << described;
 
     QList<QWidget *> children;
     if (kind == Window)
@@ -107,85 +143,74 @@ void describe(QWidget *root, QDataStream &out)
     out << count << body;
 }
 
-QWidget *build(QDataStream &in)
+std::vector<Widget> read(QDataStream &in)
 {
     int count = 0;
     QByteArray body;
     in >> count >> body;
     QDataStream data(body);
+    std::vector<Widget> widgets(static_cast<size_t>(count));
+    for (Widget &widget : widgets)
+        data >> widget;
+    return widgets;
+}
+
+// A stack's pages are made as a form makes them: each page whole, with its
+// widgets and style sheets, and then put in the stack (which polishes it
+// again, under its new parent).
+QWidget *build(const std::vector<Widget> &widgets)
+{
     std::vector<QWidget *> made;
     QMainWindow *window = nullptr;
     std::vector<std::pair<QStackedWidget *, int>> stacks;
-    for (int i = 0; i < count; ++i) {
-        int parent = -1, kind = 0;
-        QString name, styleSheet;
-        QRect geometry;
-        bool enabled = true, hidden = false, ownFont = false, ownPalette = false;
-        data >> parent >> kind >> name >> geometry >> styleSheet >> enabled >> hidden >> ownFont;
-        QFont font;
-        if (ownFont)
-            data >> font;
-        data >> ownPalette;
-        QPalette palette;
-        if (ownPalette)
-            data >> palette;
-
-        QWidget *parentWidget = parent >= 0 ? made[static_cast<size_t>(parent)] : nullptr;
+    std::vector<std::pair<QStackedWidget *, QWidget *>> pages;
+    for (const Widget &described : widgets) {
+        QWidget *parentWidget = described.parent >= 0 ? made[static_cast<size_t>(described.parent)] : nullptr;
+        auto *stack = qobject_cast<QStackedWidget *>(parentWidget);
+        QWidget *madeIn = stack ? nullptr : parentWidget;
         QWidget *widget = nullptr;
-        switch (kind) {
+        switch (described.kind) {
         case Window: widget = window = new QMainWindow; break;
-        case Stack: widget = new QStackedWidget(parentWidget); break;
-        case List: widget = new QListWidget(parentWidget); break;
-        case Button: widget = new QPushButton(parentWidget); break;
-        case Label: widget = new QLabel(parentWidget); break;
-        case Frame: widget = new QFrame(parentWidget); break;
-        default: widget = new QWidget(parentWidget); break;
+        case Stack: widget = new QStackedWidget(madeIn); break;
+        case List: widget = new QListWidget(madeIn); break;
+        case Button: widget = new QPushButton(madeIn); break;
+        case Label: widget = new QLabel(madeIn); break;
+        case Frame: widget = new QFrame(madeIn); break;
+        default: widget = new QWidget(madeIn); break;
         }
         if (auto *frame = qobject_cast<QFrame *>(widget)) {
-            int shape = 0, shadow = 0, lineWidth = 0, midLineWidth = 0;
-            data >> shape >> shadow >> lineWidth >> midLineWidth;
-            frame->setFrameShape(static_cast<QFrame::Shape>(shape));
-            frame->setFrameShadow(static_cast<QFrame::Shadow>(shadow));
-            frame->setLineWidth(lineWidth);
-            frame->setMidLineWidth(midLineWidth);
+            frame->setFrameShape(static_cast<QFrame::Shape>(described.frameShape));
+            frame->setFrameShadow(static_cast<QFrame::Shadow>(described.frameShadow));
+            frame->setLineWidth(described.lineWidth);
+            frame->setMidLineWidth(described.midLineWidth);
         }
-        if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            QString text;
-            data >> text;
-            button->setText(text);
-        }
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            button->setText(described.text);
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            QString text;
-            int alignment = 0;
-            bool wordWrap = false;
-            data >> text >> alignment >> wordWrap;
-            label->setText(text);
-            label->setAlignment(static_cast<Qt::Alignment>(alignment));
-            label->setWordWrap(wordWrap);
+            label->setText(described.text);
+            label->setAlignment(static_cast<Qt::Alignment>(described.alignment));
+            label->setWordWrap(described.wordWrap);
         }
-        if (auto *stack = qobject_cast<QStackedWidget *>(widget)) {
-            int current = 0;
-            data >> current;
-            stacks.emplace_back(stack, current);
-        }
-        widget->setObjectName(name);
-        if (ownFont)
-            widget->setFont(font);
-        if (ownPalette)
-            widget->setPalette(palette);
-        widget->setStyleSheet(styleSheet);
-        widget->setEnabled(enabled);
-        if (parentWidget && kind != Window) {
-            if (auto *stack = qobject_cast<QStackedWidget *>(parentWidget))
-                stack->addWidget(widget);
-            else if (parentWidget == window)
-                window->setCentralWidget(widget);
-        }
-        widget->setGeometry(geometry);
-        if (hidden)
+        if (auto *madeStack = qobject_cast<QStackedWidget *>(widget))
+            stacks.emplace_back(madeStack, described.currentPage);
+        widget->setObjectName(described.name);
+        if (described.ownFont)
+            widget->setFont(described.font);
+        if (described.ownPalette)
+            widget->setPalette(described.palette);
+        widget->setStyleSheet(described.styleSheet);
+        widget->setEnabled(described.enabled);
+        if (stack)
+            pages.emplace_back(stack, widget);
+        else if (parentWidget && parentWidget == window)
+            window->setCentralWidget(widget);
+        widget->setGeometry(described.geometry);
+        if (described.hidden)
             widget->hide();
         made.push_back(widget);
     }
+    for (const auto &page : pages)
+        page.first->addWidget(page.second);
     for (const auto &stack : stacks)
         stack.first->setCurrentIndex(stack.second);
     if (window)

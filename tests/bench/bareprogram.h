@@ -2,10 +2,15 @@
 #define BAREPROGRAM_H
 
 #include <QByteArray>
+#include <QFont>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class QDataStream;
 
@@ -32,15 +37,42 @@ private:
 };
 
 // The panel's screens as plain widgets: every widget of the real screen stack
-// with its class, geometry, texts, fonts, frames and style sheets, but none of
-// the screens' code.  Start-up is measured against a program that builds
-// these pages.
+// with its class, geometry, texts, fonts, palettes, frames and style sheets,
+// but none of the screens' code.  Start-up is measured against a program that
+// builds these pages; what it spends reading their description is not counted.
 namespace PageCopy {
+
+// One widget as described: its parent's place in the list (-1 for the window)
+// and what it shows.
+struct Widget
+{
+    int parent = -1;
+    int kind = 0;
+    QString name;
+    QRect geometry;
+    QString styleSheet;
+    bool enabled = true;
+    bool hidden = false;
+    bool ownFont = false;
+    QFont font;
+    bool ownPalette = false;
+    QPalette palette;
+    int frameShape = 0;
+    int frameShadow = 0;
+    int lineWidth = 0;
+    int midLineWidth = 0;
+    QString text;
+    int alignment = 0;
+    bool wordWrap = false;
+    int currentPage = 0;
+};
 
 // Writes the widgets under `root` (the real main window).
 void describe(QWidget *root, QDataStream &out);
-// Builds a window from the description; it is shown full screen.
-QWidget *build(QDataStream &in);
+// Reads the description back, parents before their children.
+std::vector<Widget> read(QDataStream &in);
+// Builds a window from what was read; it is shown full screen.
+QWidget *build(const std::vector<Widget> &widgets);
 
 } // namespace PageCopy
 

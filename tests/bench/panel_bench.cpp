@@ -31,8 +31,9 @@
 // 1,000 events waiting is compared with entering it empty (goal: at most
 // twice).  Start-up is the process's CPU time to the first painted screen, in
 // fresh processes, against a program that builds the same pages with the same
-// widgets and style sheets and none of the screens' code (goal: at most 1.1
-// times).
+// widgets and style sheets, as their forms build them, and none of the
+// screens' code (goal: at most 1.1 times); that program's reading of its
+// pages' description is not counted.
 
 #include "bareprogram.h"
 #include "doorcontrol.h"
@@ -78,7 +79,7 @@ constexpr int WarmUpFrames = 30;
 constexpr int CountedFrames = 60;
 constexpr int Chunk = 50;
 constexpr int EnteringRuns = 15;
-constexpr int StartupRuns = 15;
+constexpr int StartupRuns = 16; // even: as many pairs with either first
 
 qint64 cpuNs(clockid_t clock)
 {
@@ -462,13 +463,16 @@ int startupChild(const QString &which, const QString &pagesFile)
     std::unique_ptr<QWidget> window;
     qint64 notCounted = 0;
     if (which == QLatin1String("--startup-pages")) {
+        // Reading the pages' description back has no counterpart in the
+        // panel, whose pages are compiled in: it is not counted.
         const qint64 start = cpuNs(CLOCK_PROCESS_CPUTIME_ID);
         QFile file(pagesFile);
         file.open(QIODevice::ReadOnly);
         const QByteArray bytes = file.readAll();
         QDataStream in(bytes);
+        const std::vector<PageCopy::Widget> pages = PageCopy::read(in);
         notCounted = cpuNs(CLOCK_PROCESS_CPUTIME_ID) - start;
-        window.reset(PageCopy::build(in));
+        window.reset(PageCopy::build(pages));
     } else {
         window = std::make_unique<MainWindow>(link.devicePath());
         window->show();
@@ -514,8 +518,10 @@ void measureStartup()
     }
     const double ratio = ratios.median() / 1000;
     std::printf("\nstart-up to the first painted screen (process CPU, %d pairs of fresh processes):\n", StartupRuns);
-    std::printf("  panel %.1f ms, the same pages without the screens' code %.1f ms: %.2fx  %s\n", panelNs.median() / 1e6,
-                pagesNs.median() / 1e6, ratio, ratio <= StartupGoal ? "ok" : "OVER");
+    std::printf("  panel %.1f ms, the same pages without the screens' code %.1f ms: %.2fx (half the pairs %.2f to "
+                "%.2f)  %s\n",
+                panelNs.median() / 1e6, pagesNs.median() / 1e6, ratio, ratios.at(0.25) / 1000, ratios.at(0.75) / 1000,
+                ratio <= StartupGoal ? "ok" : "OVER");
 }
 
 // -- the machine and the bare program's own figures ----------------------------------

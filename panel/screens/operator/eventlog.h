@@ -4,8 +4,6 @@
 #include "baseframe.h"
 
 #include <QListView>
-#include <QPixmap>
-#include <QVector>
 
 namespace Ui {
 class Eventlog;
@@ -46,12 +44,13 @@ private:
 // again whenever rows come or go, and paints all it shows; this one only
 // works out where its rows are, and moves what it shows when rows come or go
 // above it, so that only the rows new to the view are painted: a new event
-// costs the same with 2,000 rows held as with 20.  It shows, scrolls and
-// selects as the list view does with uniform item sizes, one column, rows
-// from top to bottom without wrapping or spacing and the horizontal scroll
-// bar off.  The rows differ only in their text: an event's text row is
-// painted once for what it shows, and drawn from those pixels when it shows
-// it again (the log's texts repeat: a supply comes and goes).
+// costs the same with 2,000 rows held as with 20.
+//
+// It does what the log's form asks of a list view, as the list view does
+// it: one column of rows from top to bottom, scrolled a row a step, both
+// scroll bars off, one row selected at a time, left to right, nothing edited
+// or dragged.  The list view's own layout is never made here, so each of its
+// members that would read that layout is replaced.
 class EventRows : public QListView
 {
     Q_OBJECT
@@ -66,7 +65,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     int horizontalOffset() const override;
@@ -82,32 +80,12 @@ protected:
 
 private:
     int rowCount() const;
-    // The rows whose places meet the band from y to y + height, in the
-    // viewport's coordinates, clipped to the rows held.
-    QPair<int, int> rowsMeeting(int y, int height) const;
+    int rowHeight() const;
     // Rows that fit the viewport whole, at least one.
     int rowsInView() const;
-    int rowAt(const QPoint &point) const;
-    int shownFrom(const QModelIndex &parent, int start);
+    int shownFrom(int start);
 
-    int rowHeight() const;
-    int contentsWidth() const;
-    void paintRow(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index);
-    bool paintText(QPainter &painter, const QStyleOptionViewItem &option, const QString &text) const;
-
-    struct PaintedRow
-    {
-        QString text;
-        QSize size;
-        int state;
-        int features;
-        qint64 palette;
-        QPixmap pixels;
-    };
-    QVector<PaintedRow> painted; // the latest last
-
-    mutable QSize itemSize;        // of every row, learnt from the last one
-    QPersistentModelIndex hovered; // under the mouse, where the viewport follows it
+    mutable QSize itemSize; // of every row, learnt from the last one
     bool inTimer = false;
     bool scrolledSincePress = false;
     bool onlyRowsMoved = false; // what the next layout follows has been repainted already
