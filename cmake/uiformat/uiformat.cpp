@@ -11,18 +11,29 @@
 // Designer writes a form through QXmlStreamWriter, formatting with an indent
 // of one space, and so does this: the XML declaration, then one element a
 // line, each one space deeper than its parent, a text on its element's line
-// with Designer's escapes, and a comment on a line of its own.  Elements,
-// attributes, texts and comments keep their order; only the layout between
-// them changes, so the code uic makes from a form stays the same.
+// with Designer's escapes, and a comment on a line of its own.  A form's
+// widget has its properties in the order Designer writes them: the order its
+// class declares them in, a base class's first.  Everything else keeps its
+// order, in a list of overrides the properties too.
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QListView>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -78,6 +89,98 @@ QList<Node> parse(QXmlStreamReader &reader)
             document.append(commentNode(reader));
     }
     return document;
+}
+
+// The classes whose properties the forms set (add one here when a form first
+// uses it); Designer's line is a frame with an orientation of its own.  A
+// custom widget is ordered as the class it extends.
+const QMetaObject *metaObjectOf(const QString &className)
+{
+    static const QHash<QString, const QMetaObject *> classes = {
+        {QStringLiteral("QWidget"), &QWidget::staticMetaObject},
+        {QStringLiteral("QFrame"), &QFrame::staticMetaObject},
+        {QStringLiteral("Line"), &QFrame::staticMetaObject},
+        {QStringLiteral("QLabel"), &QLabel::staticMetaObject},
+        {QStringLiteral("QPushButton"), &QPushButton::staticMetaObject},
+        {QStringLiteral("QListView"), &QListView::staticMetaObject},
+        {QStringLiteral("QStackedWidget"), &QStackedWidget::staticMetaObject},
+        {QStringLiteral("QDialog"), &QDialog::staticMetaObject},
+        {QStringLiteral("QMainWindow"), &QMainWindow::staticMetaObject},
+    };
+    return classes.value(className);
+}
+
+QString attribute(const Node &node, const QString &name)
+{
+    return node.attributes.value(name).toString();
+}
+
+QString childText(const Node &node, const QString &name)
+{
+    for (const Node &child : node.children) {
+        if (!child.comment && child.name == name)
+            return child.text;
+    }
+    return QString();
+}
+
+// Sorts the properties of widget and of the widgets in it into the order of
+// their class's meta-object, keeping the order of those it lacks (dynamic
+// properties, a line's orientation) after them.  False, with a message in
+// error, for a class it does not know.
+bool orderProperties(Node &widget, const QHash<QString, QString> &extends, QString *error)
+{
+    QString className = attribute(widget, QStringLiteral("class"));
+    for (int step = 0; !metaObjectOf(className) && extends.contains(className) && step < extends.size(); ++step)
+        className = extends.value(className);
+    const QMetaObject *meta = metaObjectOf(className);
+    if (!meta) {
+        *error = QStringLiteral("widget %1: uiformat does not know the properties of %2")
+                     .arg(attribute(widget, QStringLiteral("name")), className);
+        return false;
+    }
+    const auto order = [meta](const Node &property) {
+        const int index = attribute(property, QStringLiteral("stdset")) == QLatin1String("0")
+            ? -1
+            : meta->indexOfProperty(attribute(property, QStringLiteral("name")).toLatin1().constData());
+        return index < 0 ? INT_MAX : index;
+    };
+
+    QList<int> places;
+    QList<Node> properties;
+    for (int i = 0; i < widget.children.size(); ++i) {
+        Node &child = widget.children[i];
+        if (child.comment)
+            continue;
+        if (child.name == QLatin1String("property")) {
+            places.append(i);
+            properties.append(child);
+        } else if (child.name == QLatin1String("widget") && !orderProperties(child, extends, error)) {
+            return false;
+        }
+    }
+    std::stable_sort(properties.begin(), properties.end(),
+                     [&](const Node &a, const Node &b) { return order(a) < order(b); });
+    for (int i = 0; i < places.size(); ++i)
+        widget.children[places.at(i)] = properties.at(i);
+    return true;
+}
+
+// Orders the properties of every widget of a form.
+bool orderForm(Node &form, QString *error)
+{
+    QHash<QString, QString> extends;
+    for (const Node &list : form.children) {
+        if (list.comment || list.name != QLatin1String("customwidgets"))
+            continue;
+        for (const Node &custom : list.children)
+            extends.insert(childText(custom, QStringLiteral("class")), childText(custom, QStringLiteral("extends")));
+    }
+    for (Node &child : form.children) {
+        if (!child.comment && child.name == QLatin1String("widget") && !orderProperties(child, extends, error))
+            return false;
+    }
+    return true;
 }
 
 void write(QXmlStreamWriter &writer, const Node &node)
@@ -153,13 +256,22 @@ int main(int argc, char *argv[])
         const QByteArray source = file.readAll();
         file.close();
         QXmlStreamReader reader(source);
-        const QList<Node> document = parse(reader);
+        QList<Node> document = parse(reader);
         if (reader.hasError()) {
             std::fprintf(stderr, "uiformat: %s:%lld: %s\n", qPrintable(path), reader.lineNumber(),
                          qPrintable(reader.errorString()));
             ++unreadable;
             continue;
         }
+        QString error;
+        for (Node &node : document) {
+            if (!node.comment && node.name == QLatin1String("ui") && !orderForm(node, &error)) {
+                std::fprintf(stderr, "uiformat: %s: %s\n", qPrintable(path), qPrintable(error));
+                ++unreadable;
+            }
+        }
+        if (!error.isEmpty())
+            continue;
         const QByteArray layout = formatted(document);
         if (layout == source)
             continue;
