@@ -48,7 +48,6 @@ public:
     }
 
     using BaseFrame::hideDisabledChildren;
-    using BaseFrame::setHighlighted;
 
     bool shows(QWidget *widget) const { return widget->isVisibleTo(this); }
 
@@ -634,12 +633,12 @@ void TestBaseFrame::highlighted()
 
     QPushButton button;
     button.setStyleSheet(before);
-    HeaderFrame::setHighlighted(&button, true);
-    HeaderFrame::setHighlighted(&button, true);
+    Looks::setHighlighted(&button, true);
+    Looks::setHighlighted(&button, true);
     QCOMPARE(Looks::shown(&button), on);
-    HeaderFrame::setHighlighted(&button, false);
+    Looks::setHighlighted(&button, false);
     QCOMPARE(Looks::shown(&button), off);
-    HeaderFrame::setHighlighted(&button, false);
+    Looks::setHighlighted(&button, false);
     QCOMPARE(Looks::shown(&button), off);
 }
 
@@ -741,14 +740,14 @@ void TestBaseFrame::highlightOutlastsTheLook()
 {
     const QString struck = QStringLiteral("text-decoration: line-through");
     QPushButton button;
-    HeaderFrame::setHighlighted(&button, true);
+    Looks::setHighlighted(&button, true);
     Looks::show(&button, struck);
     QCOMPARE(Looks::shown(&button), struck + "; background-color: lime");
-    HeaderFrame::setHighlighted(&button, false);
+    Looks::setHighlighted(&button, false);
     QCOMPARE(Looks::shown(&button), struck);
 
     button.setStyleSheet("color: red");
-    HeaderFrame::setHighlighted(&button, true);
+    Looks::setHighlighted(&button, true);
     QCOMPARE(Looks::shown(&button), QString("color: red; background-color: lime"));
 }
 

@@ -71,11 +71,6 @@ void BaseFrame::setShown(QWidget *widget, bool on)
     widget->setVisible(on && widget->isEnabled());
 }
 
-void BaseFrame::setHighlighted(QWidget *widget, bool on)
-{
-    Looks::setHighlighted(widget, on);
-}
-
 void BaseFrame::refresh(BaseFrame::auth_level level, bool entered)
 {
     if (loggedInUsersOnly && level == LevelStandard) {

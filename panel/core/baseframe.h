@@ -80,9 +80,6 @@ protected:
     // Shows a widget when `on`, unless the form built it disabled: then it
     // stays hidden at every level.
     static void setShown(QWidget *widget, bool on);
-    // Lights a widget while its state is active (a lamp, a held button), as
-    // Looks::setHighlighted() does.
-    static void setHighlighted(QWidget *widget, bool on);
 
 private:
     void refreshStatusLine();

@@ -3,6 +3,7 @@
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "looks.h"
 
 Sensors::Sensors(QWidget *parent)
     : BaseFrame(parent)
@@ -25,7 +26,7 @@ void Sensors::refreshScreen(BaseFrame::auth_level, bool)
         return;
     QPushButton *const buttons[] = {ui->btnSensor1, ui->btnSensor2, ui->btnSensor3, ui->btnSensor4};
     for (int bit = 0; bit < 4; ++bit)
-        setHighlighted(buttons[bit], !doorControl->infoBit(InfoBit::sensorOff(bit)));
+        Looks::setHighlighted(buttons[bit], !doorControl->infoBit(InfoBit::sensorOff(bit)));
 }
 
 void Sensors::on_btnSensor1_clicked()

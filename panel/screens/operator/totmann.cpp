@@ -2,6 +2,7 @@
 #include "ui_totmann.h"
 
 #include "doorcontrol.h"
+#include "looks.h"
 #include "screennames.h"
 
 Totmann::Totmann(QWidget *parent)
@@ -26,8 +27,8 @@ void Totmann::refreshScreen(BaseFrame::auth_level, bool)
         return;
 
     if (doorControl->infoBit(InfoBit::HoldToRun)) {
-        setHighlighted(ui->lblOpen, !doorControl->isIoActive(MainIo::DoorClosed));
-        setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(MainIo::DeflateSeal));
+        Looks::setHighlighted(ui->lblOpen, !doorControl->isIoActive(MainIo::DoorClosed));
+        Looks::setHighlighted(ui->lblSeaworthy, doorControl->isIoActive(MainIo::DeflateSeal));
     } else {
         emit segue(ScreenName::Standard, true);
     }

@@ -3,6 +3,7 @@
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "looks.h"
 #include "panelutilities.h"
 #include "screennames.h"
 
@@ -60,8 +61,8 @@ void Utilities::refreshScreen(BaseFrame::auth_level level, bool)
     if (doorControl) {
         const bool controlOff = doorControl->infoBit(InfoBit::ControlOff);
         const bool referenced = doorControl->infoBit(InfoBit::Reference);
-        setHighlighted(ui->btnShutdown, !controlOff);
-        setHighlighted(ui->btnReference, referenced);
+        Looks::setHighlighted(ui->btnShutdown, !controlOff);
+        Looks::setHighlighted(ui->btnReference, referenced);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ui_iopage.h"
 
 #include "doorcontrol.h"
+#include "looks.h"
 #include "panelsettings.h"
 
 #include <QCoreApplication>
@@ -78,7 +79,7 @@ void IoPage::refreshScreen(BaseFrame::auth_level, bool entered)
 
     for (int row = 0; row < table.rows.size() && row < RowCount; ++row) {
         if (!table.rows[row].litBy.isEmpty())
-            setHighlighted(indicators[row], rowActive(table.rows[row]));
+            Looks::setHighlighted(indicators[row], rowActive(table.rows[row]));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ui_service.h"
 
 #include "doorcontrol.h"
+#include "looks.h"
 #include "screennames.h"
 
 Service::Service(QWidget *parent)
@@ -26,7 +27,7 @@ void Service::refreshScreen(BaseFrame::auth_level level, bool)
     ui->btnIO->setVisible(loggedIn);
     ui->btnStatistics->setVisible(loggedIn);
     if (doorControl)
-        setHighlighted(ui->btnShutdown, !doorControl->infoBit(InfoBit::ControlOff));
+        Looks::setHighlighted(ui->btnShutdown, !doorControl->infoBit(InfoBit::ControlOff));
 }
 
 void Service::on_btnIO_clicked()

@@ -1,6 +1,7 @@
 #include "layout.h"
 #include "ui_layout.h"
 
+#include "looks.h"
 #include "textedit.h"
 
 #include <QAbstractButton>
@@ -50,7 +51,7 @@ void Layout::refreshScreen(BaseFrame::auth_level level, bool entered)
     for (int i = 0; i < switches.size(); ++i) {
         if (QAbstractButton *button = switchButtons[i]) {
             setShown(button, level >= switches[i].minLevel);
-            setHighlighted(button, switchOn[i]);
+            Looks::setHighlighted(button, switchOn[i]);
         }
     }
 }
@@ -92,9 +93,9 @@ void Layout::applyLayout(int value)
     ui->lblLogo->setVisible(headerLayout == PanelSettings::LogoLayout);
     ui->lblShipsname->setVisible(headerLayout == PanelSettings::TextLayout);
     ui->btnShipsname->setVisible(headerLayout == PanelSettings::TextLayout);
-    setHighlighted(ui->btnDisabled, headerLayout == PanelSettings::NoLogoNoText);
-    setHighlighted(ui->btnLogo, headerLayout == PanelSettings::LogoLayout);
-    setHighlighted(ui->btnText, headerLayout == PanelSettings::TextLayout);
+    Looks::setHighlighted(ui->btnDisabled, headerLayout == PanelSettings::NoLogoNoText);
+    Looks::setHighlighted(ui->btnLogo, headerLayout == PanelSettings::LogoLayout);
+    Looks::setHighlighted(ui->btnText, headerLayout == PanelSettings::TextLayout);
 }
 
 // The name changes only when the keyboard is left with Enter, even to an

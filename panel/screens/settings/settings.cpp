@@ -3,6 +3,7 @@
 
 #include "commandcode.h"
 #include "doorcontrol.h"
+#include "looks.h"
 
 #include <QAbstractButton>
 
@@ -38,7 +39,7 @@ void Settings::refreshScreen(BaseFrame::auth_level level, bool)
         setShown(entry.first, level >= entry.second);
     setShown(ui->btnDeadman, level >= LevelService);
     if (doorControl)
-        setHighlighted(ui->btnDeadman, doorControl->infoBit(InfoBit::HoldToRun));
+        Looks::setHighlighted(ui->btnDeadman, doorControl->infoBit(InfoBit::HoldToRun));
 }
 
 void Settings::on_btnBack_clicked()

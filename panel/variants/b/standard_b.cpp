@@ -176,7 +176,7 @@ void Standard::showNormalState()
     // A finger still holding "Open" keeps it lit.
     ui->btnOpen->show();
     setLook(ui->btnOpen, Plain, true);
-    setHighlighted(ui->btnOpen, ui->btnOpen->isDown());
+    Looks::setHighlighted(ui->btnOpen, ui->btnOpen->isDown());
 
     if (OperatingModes::isReported(*doorControl, PermanentOpenMode)) {
         setText(ui->btnSealing, SealingText);
